@@ -1,0 +1,3 @@
+# The product: 32-bit Windows.
+set(MINGW_TRIPLE i686-w64-mingw32)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)

@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Prepares the project's private Wine prefix once: fonts copied in (GDI+ needs
+# them), nothing else changed.
+set -euo pipefail
+source "$(dirname "$0")/wine-env.sh"
+stamp="$WINEPREFIX/.tavi-prepared-v1"
+[ -f "$stamp" ] && exit 0
+rm -rf "$WINEPREFIX"
+mkdir -p "$WINEPREFIX"
+"$WINE64" wineboot -i </dev/null >/dev/null 2>&1
+"$WINESERVER64" -w
+mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
+cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+cp /usr/share/fonts/truetype/wqy/*.tt? "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+touch "$stamp"

@@ -1,0 +1,95 @@
+// The transport log: its markers are read once per process, so each case runs
+// in a child process of its own.
+#include <gtest/gtest.h>
+
+#include <regex>
+
+#include "cloud/HttpLog.h"
+#include "cloud/HttpTransport.h"
+#include "tests/support/CaseNames.h"
+#include "tests/support/ChildProcess.h"
+#include "tests/support/Files.h"
+#include "tools/loopback-http/LoopbackHttpServer.h"
+
+namespace {
+
+using testsupport::FileExists;
+using testsupport::ReadTextFile;
+using testsupport::ScopedFile;
+
+constexpr const char* kLogInFolder = "C:\\vlqsmlog\\RobustHTTPClient.log";
+
+// One request that gets a 201 answer: a failure the log records.
+int RequestCreatedStatus() {
+    LoopbackHttpServer server([](const SeenRequest&) { return ServerReply::Status(201, "x"); });
+    int32_t error = 0;
+    int32_t bytes = 0;
+    const std::string text = HttpRequest((server.BaseUrl() + "/x").c_str(), "POST", 3000, "{}",
+                                         "", "", "", &error, &bytes);
+    return text.empty() ? 0 : 1;
+}
+
+const bool g_registered = [] {
+    testsupport::RegisterChildScenario("http-log-201", RequestCreatedStatus);
+    testsupport::RegisterChildScenario("http-log-late-marker", [] {
+        WriteHttpLog("before\n");
+        ScopedFile marker("C:\\DOZE_EnableDebug");
+        WriteHttpLog("after\n");
+        return IsHttpLogEnabled();
+    });
+    return true;
+}();
+
+class HttpLogTest : public testing::Test {
+protected:
+    void SetUp() override {
+        testsupport::RemoveFile(kLogInFolder);
+        CreateDirectoryA("C:\\vlqsmlog", nullptr);
+    }
+    void TearDown() override { testsupport::RemoveFile(kLogInFolder); }
+
+    // All three markers absent for the test, then `present` created.
+    ScopedFile m_qsm{"C:\\vlqsmlog\\QSM_EnableDebug", false};
+    ScopedFile m_doze{"C:\\vlqsmlog\\DOZE_EnableDebug", false};
+    ScopedFile m_rootDoze{"C:\\DOZE_EnableDebug", false};
+};
+
+const std::regex kLine(R"(\d\d:\d\d:\d\d \d{1,3}: Status code is not 200\n)");
+
+TEST_F(HttpLogTest, NoMarkerNoLogFile) {
+    testsupport::TempFolder cwd;
+    ASSERT_EQ(testsupport::RunChildScenario("http-log-201", cwd.Path()), 0);
+    EXPECT_FALSE(FileExists(kLogInFolder));
+    EXPECT_FALSE(FileExists(cwd.File("RobustHTTPClient.log")));
+}
+
+class HttpLogMarkerTest : public HttpLogTest, public testing::WithParamInterface<const char*> {};
+
+TEST_P(HttpLogMarkerTest, AnyMarkerLogsOneStampedLine) {
+    ScopedFile marker(GetParam());
+    ASSERT_EQ(testsupport::RunChildScenario("http-log-201"), 0);
+    EXPECT_TRUE(std::regex_match(ReadTextFile(kLogInFolder), kLine))
+        << ReadTextFile(kLogInFolder);
+}
+
+INSTANTIATE_TEST_SUITE_P(Markers, HttpLogMarkerTest,
+                         testing::Values("C:\\vlqsmlog\\QSM_EnableDebug",
+                                         "C:\\vlqsmlog\\DOZE_EnableDebug",
+                                         "C:\\DOZE_EnableDebug"),
+                         testsupport::CaseIndex());
+
+TEST_F(HttpLogTest, WithoutTheLogFolderTheLineGoesToTheCurrentFolder) {
+    ScopedFile marker("C:\\DOZE_EnableDebug");
+    RemoveDirectoryA("C:\\vlqsmlog");
+    testsupport::TempFolder cwd;
+    ASSERT_EQ(testsupport::RunChildScenario("http-log-201", cwd.Path()), 0);
+    EXPECT_TRUE(std::regex_match(ReadTextFile(cwd.File("RobustHTTPClient.log")), kLine));
+}
+
+TEST_F(HttpLogTest, MarkerCreatedLaterInTheRunChangesNothing) {
+    testsupport::TempFolder cwd;
+    EXPECT_EQ(testsupport::RunChildScenario("http-log-late-marker", cwd.Path()), 0);
+    EXPECT_FALSE(FileExists(kLogInFolder));
+}
+
+}  // namespace
