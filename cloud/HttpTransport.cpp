@@ -47,18 +47,20 @@ Fn ProcAs(FARPROC proc) {
     return reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(proc));
 }
 
-// Runs MonitorThreadProc for one request; joined before the request returns.
+// Runs MonitorThreadProc for one request and is joined before the request
+// returns. It runs on a pooled thread: a new thread per request costs more
+// than the whole loopback exchange under Wine.
 class RequestWatchdog {
 public:
     RequestWatchdog(InternetHandle& request, int32_t timeoutMs) {
         m_param.request = &request;
         m_param.timeoutMs = timeoutMs;
         m_finished.reset(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+        m_done.reset(CreateEventA(nullptr, TRUE, FALSE, nullptr));
         m_param.finished = m_finished.get();
-        if (m_finished) {
-            m_thread.reset(CreateThread(nullptr, 0, MonitorThreadProc, &m_param, 0, nullptr));
-        }
-        if (!m_thread) WriteHttpLog("Create MonitorThreadProc failed!\n");
+        m_running = m_finished && m_done &&
+                    QueueUserWorkItem(Run, this, WT_EXECUTELONGFUNCTION) != FALSE;
+        if (!m_running) WriteHttpLog("Create MonitorThreadProc failed!\n");
     }
     RequestWatchdog(const RequestWatchdog&) = delete;
     RequestWatchdog& operator=(const RequestWatchdog&) = delete;
@@ -70,15 +72,23 @@ public:
     }
 
     void Join() {
-        if (!m_thread) return;
-        WaitForSingleObject(m_thread.get(), INFINITE);
-        m_thread.reset();
+        if (!m_running) return;
+        WaitForSingleObject(m_done.get(), INFINITE);
+        m_running = false;
     }
 
 private:
+    static DWORD WINAPI Run(LPVOID self) {
+        auto* watchdog = static_cast<RequestWatchdog*>(self);
+        MonitorThreadProc(&watchdog->m_param);
+        SetEvent(watchdog->m_done.get());
+        return 0;
+    }
+
     MonitorParam m_param;
     SkinUI::EventHandle m_finished;
-    SkinUI::ThreadHandle m_thread;
+    SkinUI::EventHandle m_done;
+    bool m_running = false;
 };
 
 std::string BuildHeaders(const char* verb, const char* hostHeader, const char* extraHeaders) {
