@@ -29,8 +29,18 @@ int RequestCreatedStatus() {
     return text.empty() ? 0 : 1;
 }
 
+// One request to a server that never answers, with a short time-out.
+int RequestSilentServer() {
+    LoopbackHttpServer server([](const SeenRequest&) { return ServerReply::Silence(); });
+    int32_t error = 0;
+    const std::string text = HttpRequest((server.BaseUrl() + "/x").c_str(), "POST", 600, "{}",
+                                         "", "", "", &error, nullptr);
+    return text.empty() && error != 0 ? 0 : 1;
+}
+
 const bool g_registered = [] {
     testsupport::RegisterChildScenario("http-log-201", RequestCreatedStatus);
+    testsupport::RegisterChildScenario("http-log-silent", RequestSilentServer);
     testsupport::RegisterChildScenario("http-log-late-marker", [] {
         WriteHttpLog("before\n");
         ScopedFile marker("C:\\DOZE_EnableDebug");
@@ -84,6 +94,15 @@ TEST_F(HttpLogTest, WithoutTheLogFolderTheLineGoesToTheCurrentFolder) {
     testsupport::TempFolder cwd;
     ASSERT_EQ(testsupport::RunChildScenario("http-log-201", cwd.Path()), 0);
     EXPECT_TRUE(std::regex_match(ReadTextFile(cwd.File("RobustHTTPClient.log")), kLine));
+}
+
+TEST_F(HttpLogTest, SilentServerLogsTheFailedSend) {
+    ScopedFile marker("C:\\vlqsmlog\\QSM_EnableDebug");
+    ASSERT_EQ(testsupport::RunChildScenario("http-log-silent"), 0);
+    EXPECT_TRUE(std::regex_match(
+        ReadTextFile(kLogInFolder),
+        std::regex(R"(\d\d:\d\d:\d\d \d{1,3}: Error:HttpSendRequest failed, lasterror:\d+!\n)")))
+        << ReadTextFile(kLogInFolder);
 }
 
 TEST_F(HttpLogTest, MarkerCreatedLaterInTheRunChangesNothing) {
