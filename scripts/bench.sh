@@ -7,7 +7,9 @@ scripts/install-packages.sh
 scripts/build-deps.sh
 scripts/prepare-wine.sh
 cmake --preset x64 >/dev/null
-cmake --build --preset x64 --target post_request_bench >/dev/null
+cmake --build --preset x64 --target post_request_bench markup_parse_bench >/dev/null
 
 source scripts/wine-session.sh
 "$WINE64" build/x64/bin/post_request_bench.exe </dev/null
+echo
+"$WINE64" build/x64/bin/markup_parse_bench.exe </dev/null

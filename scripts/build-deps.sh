@@ -8,7 +8,9 @@ deps=${TAVI_DEPS_DIR:-$HOME/.cache/tavi-deps}
 jsoncpp_ver=1.9.5-4
 zlib_ver=1:1.2.13.dfsg-1
 gtest_ver=1.12.1-0.2
-stamp="jsoncpp=$jsoncpp_ver zlib=$zlib_ver googletest=$gtest_ver v2"
+# pugixml is only for the parser benchmark (64-bit test build).
+pugixml_ver=1.13-0.2
+stamp="jsoncpp=$jsoncpp_ver zlib=$zlib_ver googletest=$gtest_ver pugixml=$pugixml_ver v3"
 
 if [ -f "$deps/.stamp" ] && [ "$(cat "$deps/.stamp")" = "$stamp" ]; then
   exit 0
@@ -25,8 +27,10 @@ mkdir -p "$deps/src"
 cd "$deps/src"
 apt-get source -qq --download-only "libjsoncpp=$jsoncpp_ver" >/dev/null 2>&1
 apt-get source -qq --download-only "zlib=$zlib_ver" >/dev/null 2>&1
+apt-get source -qq --download-only "pugixml=$pugixml_ver" >/dev/null 2>&1
 dpkg-source -x --skip-patches libjsoncpp_*.dsc jsoncpp >/dev/null 2>&1
 dpkg-source -x --skip-patches zlib_*.dsc zlib >/dev/null 2>&1
+dpkg-source -x --skip-patches pugixml_*.dsc pugixml >/dev/null 2>&1
 
 for triple in i686-w64-mingw32 x86_64-w64-mingw32; do
   prefix="$deps/$triple"
@@ -54,5 +58,11 @@ for triple in i686-w64-mingw32 x86_64-w64-mingw32; do
   "$triple-ar" rcs "$prefix/lib/libminizip.a" "$out"/*.o
   cp "$mz"/{unzip.h,ioapi.h,iowin32.h,zip.h} "$prefix/include/minizip/"
 done
+
+prefix="$deps/x86_64-w64-mingw32"
+mkdir -p build-pugixml "$prefix/include/pugixml"
+x86_64-w64-mingw32-g++-posix -O2 -c pugixml/src/pugixml.cpp -o build-pugixml/pugixml.o
+x86_64-w64-mingw32-ar rcs "$prefix/lib/libpugixml.a" build-pugixml/pugixml.o
+cp pugixml/src/pugixml.hpp pugixml/src/pugiconfig.hpp "$prefix/include/pugixml/"
 
 echo "$stamp" > "$deps/.stamp"

@@ -11,11 +11,12 @@
 
 #include "skinui/core/MbcsText.h"
 #include "skinui/core/ResourceReader.h"
+#include "skinui/core/TextLength.h"
 
 namespace SkinUI {
 namespace {
 
-enum : uint8_t { kSpace = 1, kNameChar = 2, kLeadByte = 4 };
+enum : uint8_t { kSpace = 1, kNameChar = 2, kLeadByte = 4, kDataStop = 8, kValueStop = 16 };
 
 // Byte classes: white space (0x01-0x20), name characters, lead bytes of the
 // ANSI code page.
@@ -32,6 +33,10 @@ struct ByteClasses {
         for (int b = 0; b < 256; ++b) {
             if (lead[b]) of[b] |= kLeadByte;
         }
+        of[0] |= kDataStop | kValueStop;
+        of[static_cast<unsigned char>('<')] |= kDataStop;
+        of[static_cast<unsigned char>('"')] |= kValueStop;
+        of[static_cast<unsigned char>('&')] |= kValueStop;
     }
     static const ByteClasses& Get() {
         static const ByteClasses classes;
@@ -51,6 +56,30 @@ inline void SkipName(const uint8_t* of, char*& p) {
     while (ClassOf(of, p) & kNameChar) ++p;
 }
 
+// Forward to the next byte of class `stop`, four bytes a step.
+inline void ScanTo(const uint8_t* of, uint8_t stop, char*& p) {
+    for (;;) {
+        if (ClassOf(of, p) & stop) return;
+        if (ClassOf(of, p + 1) & stop) { p += 1; return; }
+        if (ClassOf(of, p + 2) & stop) { p += 2; return; }
+        if (ClassOf(of, p + 3) & stop) { p += 3; return; }
+        p += 4;
+    }
+}
+
+// Whether `q` is the second byte of a double-byte character when stepping
+// from `start` (a character boundary) as CharNextA does. A character starts
+// after every byte that is not a lead byte, so only the run of lead bytes
+// just before `q` decides: an odd run makes `q` a trail byte.
+inline bool IsTrailByte(const uint8_t* of, const char* start, const char* q) {
+    size_t run = 0;
+    while (q > start && (ClassOf(of, q - 1) & kLeadByte)) {
+        --q;
+        ++run;
+    }
+    return (run & 1) != 0;
+}
+
 // One character forward, as CharNextA steps.
 inline void Step(const uint8_t* of, char*& p) {
     p += ((ClassOf(of, p) & kLeadByte) && p[1]) ? 2 : 1;
@@ -67,9 +96,9 @@ void SkipPast(const uint8_t* of, char*& p, char a, char b) {
     }
 }
 
-// Decodes the five named entities in place from `p` (at '&'); returns false
-// when `p` starts no entity. `w` is the write position.
-bool DecodeEntity(char*& p, char*& w) {
+// The length of the named entity at `p` (at '&') and its character in
+// `decoded`; 0 when `p` starts none of the five.
+size_t EntityAt(const char* p, char& decoded) {
     struct Entity {
         const char* text;
         size_t length;
@@ -80,18 +109,42 @@ bool DecodeEntity(char*& p, char*& w) {
     };
     for (const Entity& entity : kEntities) {
         if (strncmp(p, entity.text, entity.length) == 0) {
-            *w++ = entity.value;
-            p += entity.length;
-            return true;
+            decoded = entity.value;
+            return entity.length;
         }
     }
-    return false;
+    return 0;
 }
 
-struct Frame {
-    int enclosing;  // element whose content this is, 0 at the document level
-    int previous;   // last element started at this level, 0 for none
-};
+// Converts UTF-8 to the ANSI code page into `out` (room for 2 * size + 1
+// bytes) and returns the length, stopping at a NUL. ASCII runs are copied as
+// they are; only the runs between them go through the system's converters,
+// which is what a skin mostly holds.
+size_t Utf8ToAnsi(const unsigned char* in, size_t size, char* out) {
+    const unsigned char* p = in;
+    const unsigned char* const end = in + size;
+    char* o = out;
+    std::vector<wchar_t> wide;
+    while (p < end) {
+        const unsigned char* ascii = p;
+        while (p < end && *p && *p < 0x80) ++p;
+        memcpy(o, ascii, static_cast<size_t>(p - ascii));
+        o += p - ascii;
+        if (p == end || !*p) break;
+        const unsigned char* run = p;
+        while (p < end && *p >= 0x80) ++p;
+        const int runLength = static_cast<int>(p - run);
+        const char* runText = reinterpret_cast<const char*>(run);
+        wide.resize(static_cast<size_t>(runLength));
+        const int units = MultiByteToWideChar(CP_UTF8, 0, runText, runLength, wide.data(), runLength);
+        if (units <= 0) continue;
+        const int bytes = WideCharToMultiByte(CP_ACP, 0, wide.data(), units, o,
+                                              2 * runLength, nullptr, nullptr);
+        if (bytes > 0) o += bytes;
+    }
+    *o = '\0';
+    return static_cast<size_t>(o - out);
+}
 
 }  // namespace
 
@@ -109,6 +162,7 @@ CSkinMarkup::~CSkinMarkup() {
 void CSkinMarkup::Clear() {
     free(m_pText);
     m_pText = nullptr;
+    m_nTextCapacity = 0;
     free(m_pElements);
     m_pElements = nullptr;
     m_nElements = 0;
@@ -120,68 +174,75 @@ CSkinMarkupNode CSkinMarkup::Root() {
     return CSkinMarkupNode(this, 1);
 }
 
+char* CSkinMarkup::TextBuffer(size_t length) {
+    // A reload reuses the buffers of the document it replaces.
+    m_nElements = 0;
+    if (length + 1 > m_nTextCapacity) {
+        free(m_pText);
+        m_pText = static_cast<char*>(malloc(length + 1));
+        m_nTextCapacity = m_pText ? length + 1 : 0;
+    }
+    return m_pText;
+}
+
 bool CSkinMarkup::LoadText(const char* text) {
-    Clear();
     if (!text) text = "";
-    const size_t length = strlen(text);
-    char* copy = static_cast<char*>(malloc(length + 1));
-    if (!copy) return Failed("Error opening file", nullptr);
-    memcpy(copy, text, length + 1);
-    return TakeText(copy);
+    const size_t length = detail::TextLength(text);
+    char* buffer = TextBuffer(length);
+    if (!buffer) return Failed("Error opening file", nullptr);
+    memcpy(buffer, text, length + 1);
+    return ParseText();
 }
 
 bool CSkinMarkup::LoadBytes(const void* bytes, unsigned size, int encoding) {
-    Clear();
+    m_nElements = 0;
     const unsigned char* in = static_cast<const unsigned char*>(bytes);
     if (!in) size = 0;
-    char* text = nullptr;
 
-    if (encoding == kUtf8 || encoding == kUtf16) {
-        std::vector<wchar_t> wide;
-        if (encoding == kUtf8) {
-            if (size >= 3 && in[0] == 0xEF && in[1] == 0xBB && in[2] == 0xBF) {
-                in += 3;
-                size -= 3;
-            }
-            const int units = size ? MultiByteToWideChar(CP_UTF8, 0, reinterpret_cast<const char*>(in),
-                                                         static_cast<int>(size), nullptr, 0)
-                                   : 0;
-            wide.resize(static_cast<size_t>(units));
-            if (units > 0)
-                MultiByteToWideChar(CP_UTF8, 0, reinterpret_cast<const char*>(in),
-                                    static_cast<int>(size), wide.data(), units);
-        } else {
-            const bool little = size >= 2 && in[0] == 0xFF && in[1] == 0xFE;
-            const bool big = size >= 2 && in[0] == 0xFE && in[1] == 0xFF;
-            if (!little && !big) return false;
-            wide.resize(size / 2 - 1);
-            for (size_t i = 0; i < wide.size(); ++i) {
-                const unsigned char* unit = in + 2 + 2 * i;
-                wide[i] = static_cast<wchar_t>(little ? unit[0] | (unit[1] << 8) : (unit[0] << 8) | unit[1]);
-            }
-        }
-        const int units = static_cast<int>(wide.size());
-        const int length = units ? WideCharToMultiByte(CP_ACP, 0, wide.data(), units, nullptr, 0,
-                                                       nullptr, nullptr)
-                                 : 0;
-        text = static_cast<char*>(malloc(static_cast<size_t>(length) + 1));
-        if (!text) return Failed("Error opening file", nullptr);
-        if (length > 0)
-            WideCharToMultiByte(CP_ACP, 0, wide.data(), units, text, length, nullptr, nullptr);
-        text[length] = '\0';
-    } else {
-        text = static_cast<char*>(malloc(static_cast<size_t>(size) + 1));
+    if (encoding != kUtf8 && encoding != kUtf16) {
+        char* text = TextBuffer(size);
         if (!text) return Failed("Error opening file", nullptr);
         if (size) memcpy(text, in, size);
         text[size] = '\0';
+        return ParseText();
     }
-    return TakeText(text);
+
+    if (encoding == kUtf8) {
+        if (size >= 3 && in[0] == 0xEF && in[1] == 0xBB && in[2] == 0xBF) {
+            in += 3;
+            size -= 3;
+        }
+        char* text = TextBuffer(2 * static_cast<size_t>(size));
+        if (!text) return Failed("Error opening file", nullptr);
+        Utf8ToAnsi(in, size, text);
+        return ParseText();
+    }
+
+    // UTF-16: the byte-order mark decides the order of each unit's bytes.
+    const bool little = size >= 2 && in[0] == 0xFF && in[1] == 0xFE;
+    const bool big = size >= 2 && in[0] == 0xFE && in[1] == 0xFF;
+    if (!little && !big) {
+        Clear();
+        m_szErrorMsg[0] = '\0';
+        m_szErrorXml[0] = '\0';
+        return false;
+    }
+    std::vector<wchar_t> wide(size / 2 - 1);
+    for (size_t i = 0; i < wide.size(); ++i) {
+        const unsigned char* unit = in + 2 + 2 * i;
+        wide[i] = static_cast<wchar_t>(little ? unit[0] | (unit[1] << 8) : (unit[0] << 8) | unit[1]);
+    }
+    const int units = static_cast<int>(wide.size());
+    const int length = units ? WideCharToMultiByte(CP_ACP, 0, wide.data(), units, nullptr, 0, nullptr, nullptr) : 0;
+    char* text = TextBuffer(static_cast<size_t>(length));
+    if (!text) return Failed("Error opening file", nullptr);
+    if (length > 0) WideCharToMultiByte(CP_ACP, 0, wide.data(), units, text, length, nullptr, nullptr);
+    text[length] = '\0';
+    return ParseText();
 }
 
 bool CSkinMarkup::LoadSkinFile(const char* name, int encoding) {
-    Clear();
-    m_szErrorMsg[0] = '\0';
-    m_szErrorXml[0] = '\0';
+    m_nElements = 0;
     std::vector<char> bytes;
     switch (detail::ReadFromResourceLocation(name ? name : "", detail::kMaxSkinFileBytes, bytes)) {
         case detail::ReadResult::Ok:
@@ -197,15 +258,12 @@ bool CSkinMarkup::LoadSkinFile(const char* name, int encoding) {
     return Failed("Could not unzip file", nullptr);
 }
 
-bool CSkinMarkup::TakeText(char* text) {
-    m_pText = text;
+bool CSkinMarkup::ParseText() {
     m_szErrorMsg[0] = '\0';
     m_szErrorXml[0] = '\0';
-    if (!Parse()) {
-        Clear();
-        return false;
-    }
-    return true;
+    if (Parse()) return true;
+    Clear();
+    return false;
 }
 
 bool CSkinMarkup::Failed(const char* message, const char* location) {
@@ -217,6 +275,7 @@ bool CSkinMarkup::Failed(const char* message, const char* location) {
         memcpy(m_szErrorXml, location, static_cast<size_t>(length));
         m_szErrorXml[length] = '\0';
     }
+    m_nElements = 0;
     return false;
 }
 
@@ -241,48 +300,36 @@ bool CSkinMarkup::Parse() {
     m_nElements = 0;
     if (AddElement(0, 0) < 0) return Failed("Error opening file", nullptr);  // placeholder 0
 
-    // Open elements' names are terminated when they are done with (or left
-    // open at the end): the byte after a name is still needed until then.
-    auto terminateName = [&](int element) {
-        char* name = text + m_pElements[element].nameOffset;
-        SkipName(of, name);
-        *name = '\0';
-    };
-    auto finishAtEnd = [&](const std::vector<Frame>& open) {
-        for (size_t i = open.size(); i-- > 1;) terminateName(open[i].enclosing);
-        return true;
-    };
-
-    std::vector<Frame> stack;
-    stack.reserve(32);
-    stack.push_back(Frame{0, 0});
+    // The content being read: that of `enclosing` (0 at the document level),
+    // where `previous` is the last element started so far. The element table's
+    // parent links are the stack of open elements.
+    int enclosing = 0;
+    int previous = 0;
+    int depth = 0;
 
     for (;;) {
-        Frame& frame = stack.back();
         SkipSpace(of, p);
         if (!*p) {
-            if (frame.enclosing <= 1) return finishAtEnd(stack);
+            if (enclosing <= 1) return true;
             return Failed("Expected start tag", p);
         }
         if (*p != '<') return Failed("Expected start tag", p);
 
         if (p[1] == '/') {
             // The closing tag of the enclosing element.
-            const int element = frame.enclosing;
-            if (element == 0) return finishAtEnd(stack);
+            if (enclosing == 0) return true;
             p += 2;
             SkipSpace(of, p);
-            const char* name = text + m_pElements[element].nameOffset;
-            const char* nameEnd = name;
-            while (ClassOf(of, nameEnd) & kNameChar) ++nameEnd;
-            const size_t nameLength = static_cast<size_t>(nameEnd - name);
-            if (strncmp(p, name, nameLength) != 0) return Failed("Unmatched closing tag", p);
-            p += nameLength;
+            // Compared over the opening name's length, byte by byte.
+            for (const char* name = text + m_pElements[enclosing].nameOffset; *name; ++name, ++p) {
+                if (*p != *name) return Failed("Unmatched closing tag", p);
+            }
             SkipSpace(of, p);
             if (*p != '>') return Failed("Unmatched closing tag", *p ? p + 1 : p);
             ++p;
-            terminateName(element);
-            stack.pop_back();
+            previous = enclosing;
+            enclosing = m_pElements[enclosing].parent;
+            --depth;
             continue;
         }
 
@@ -298,15 +345,18 @@ bool CSkinMarkup::Parse() {
         }
 
         // An element starts.
-        const int element = AddElement(static_cast<int>(p - text), frame.enclosing);
+        const int element = AddElement(static_cast<int>(p - text), enclosing);
         if (element < 0) return Failed("Error opening file", nullptr);
-        if (frame.previous) m_pElements[frame.previous].nextSibling = element;
-        else m_pElements[frame.enclosing].firstChild = element;
-        frame.previous = element;
+        if (previous) m_pElements[previous].nextSibling = element;
+        else m_pElements[enclosing].firstChild = element;
+        previous = element;
 
         char* name = p;
         SkipName(of, p);
         if (!*p) return Failed("Error parsing element name", name);
+        // Terminated once the start tag has been read: the byte after the
+        // name may be the tag's own '>' or '/'.
+        char* const nameEnd = p;
 
         // Attributes, until '>' or '/' or the end of the text.
         SkipSpace(of, p);
@@ -320,25 +370,30 @@ bool CSkinMarkup::Parse() {
             SkipSpace(of, p);
             if (*p != '"') return Failed("Expected attribute value", *p ? p + 1 : p);
             char* value = ++p;
-            char* w = p;
+            char* w = p;          // where decoded text goes
+            char* pending = p;    // start of source text not yet moved to `w`
             for (;;) {
-                const char c = *p;
-                if (c == '"') break;
-                if (!c) return Failed("Error while parsing attribute string", value);
-                if (c == '&' && DecodeEntity(p, w)) continue;
-                if ((ClassOf(of, p) & kLeadByte) && p[1]) {
-                    if (w != p) {
-                        w[0] = p[0];
-                        w[1] = p[1];
-                    }
-                    w += 2;
-                    p += 2;
-                } else {
-                    if (w != p) *w = c;
-                    ++w;
+                ScanTo(of, kValueStop, p);
+                if (!*p) return Failed("Error while parsing attribute string", value);
+                if (IsTrailByte(of, pending, p)) {
                     ++p;
+                    continue;
                 }
+                if (*p == '"') break;
+                char decoded = 0;
+                const size_t length = EntityAt(p, decoded);
+                if (!length) {
+                    ++p;  // a literal '&'
+                    continue;
+                }
+                if (w != pending) memmove(w, pending, static_cast<size_t>(p - pending));
+                w += p - pending;
+                *w++ = decoded;
+                p += length;
+                pending = p;
             }
+            if (w != pending) memmove(w, pending, static_cast<size_t>(p - pending));
+            w += p - pending;
             // Terminate the value; bytes freed by decoding become spaces.
             if (w != p) memset(w + 1, ' ', static_cast<size_t>(p - w));
             *w = '\0';
@@ -346,30 +401,36 @@ bool CSkinMarkup::Parse() {
             SkipSpace(of, p);
         }
 
-        SkipSpace(of, p);
         if (p[0] == '/' && p[1] == '>') {
             m_pElements[element].dataOffset = static_cast<int>(p - text);
             p += 2;
-            terminateName(element);
+            *nameEnd = '\0';
             continue;
         }
         if (*p != '>') return Failed("Expected start-tag closing", p);
         ++p;
+        *nameEnd = '\0';
         m_pElements[element].dataOffset = static_cast<int>(p - text);
 
         // Character data up to the next '<'.
-        while (*p && *p != '<') Step(of, p);
-        if (!*p) {
-            if (frame.enclosing <= 1) {
-                terminateName(element);
-                return finishAtEnd(stack);
+        char* data = p;
+        for (;;) {
+            ScanTo(of, kDataStop, p);
+            if (*p && IsTrailByte(of, data, p)) {
+                ++p;
+                continue;
             }
+            break;
+        }
+        if (!*p) {
+            if (enclosing <= 1) return true;
             return Failed("Expected end-tag start", p);
         }
-        // The element's content (children, or directly its closing tag).
-        if (static_cast<int>(stack.size()) > kMaxDepth)
-            return Failed("Element nesting too deep", name);
-        stack.push_back(Frame{element, 0});
+        // The element's content: children, or directly its closing tag.
+        if (depth >= kMaxDepth) return Failed("Element nesting too deep", name);
+        ++depth;
+        enclosing = element;
+        previous = 0;
     }
 }
 

@@ -2,6 +2,8 @@
 // CSkinMarkupNode names one element and reads its attributes.
 #pragma once
 
+#include <cstddef>
+
 #include "skinui/core/SkinDefs.h"
 
 namespace SkinUI {
@@ -82,12 +84,15 @@ private:
         int dataOffset;
     };
 
-    bool TakeText(char* text);  // owns `text` (malloc'd), parses it
+    // A text buffer of at least `length` + 1 bytes, reusing the last one.
+    char* TextBuffer(size_t length);
+    bool ParseText();
     bool Parse();
     bool Failed(const char* message, const char* location);
     int AddElement(int nameOffset, int parent);
 
     char* m_pText = nullptr;
+    size_t m_nTextCapacity = 0;
     Element* m_pElements = nullptr;
     unsigned m_nElements = 0;
     unsigned m_nReservedElements = 0;

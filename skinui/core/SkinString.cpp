@@ -1,7 +1,7 @@
 // CSkinString: inline buffer below 63 bytes, exact-size heap block above.
-#include "skinui/core/SkinString.h"
-
 #include <windows.h>
+
+#include "skinui/core/SkinString.h"
 
 #include <cstdarg>
 #include <cstdlib>

@@ -6,6 +6,11 @@
 
 #include "skinui/core/SkinDefs.h"
 
+// <commdlg.h> defines FindText as a macro for FindTextA/W; keep the member's
+// own name here and answer to the macro's spelling too.
+#pragma push_macro("FindText")
+#undef FindText
+
 namespace SkinUI {
 
 class SKINUI_API CSkinString {
@@ -53,6 +58,7 @@ public:
     // starts inside a double-byte character.
     int FindChar(char ch, int start = 0) const;
     int FindText(const char* text, int start = 0) const;
+    int FindTextA(const char* text, int start = 0) const { return FindText(text, start); }
     int ReplaceAll(const char* from, const char* to);
 
     int Format(const char* format, ...) __attribute__((format(__MINGW_PRINTF_FORMAT, 2, 3)));
@@ -68,3 +74,5 @@ private:
 };
 
 }  // namespace SkinUI
+
+#pragma pop_macro("FindText")

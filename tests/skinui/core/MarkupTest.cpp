@@ -252,6 +252,12 @@ TEST(MarkupEncodingTest, EveryInputFormGivesTheSameGbkDocument) {
     EXPECT_EQ(LoadedText("<Window text=\"\xd3\xa6\xd3\xc3\"/>", 2), expected);
 }
 
+TEST(MarkupEncodingTest, InvalidUtf8BecomesTheDefaultCharacter) {
+    EXPECT_EQ(LoadedText("<W t=\"a\x80" "b\"/>", 0), "W|a?b");
+    EXPECT_EQ(LoadedText("<W t=\"\xe5\xba\"/>", 0), "W|?");
+    EXPECT_EQ(LoadedText("<W t=\"x\xe5\xba\x94\xe5\xba\x94y\"/>", 0), "W|x\xd3\xa6\xd3\xa6y");
+}
+
 TEST(MarkupEncodingTest, Utf16WithoutMarkFails) {
     std::string bytes = Utf16(L"<W/>", false).substr(2);
     EXPECT_EQ(LoadedText(bytes, 1), "(failed)");
