@@ -19,7 +19,14 @@ tavi_stop_session() {
 }
 trap tavi_stop_session EXIT
 
+# A wineserver left from another session serves another display: end it.
+"$WINESERVER64" -k >/dev/null 2>&1 || true
+"$WINESERVER64" -w >/dev/null 2>&1 || true
+
 # A persistent wineserver keeps each test program's start under 0.1 s; its
 # output must not hold CTest's pipes open.
 "$WINESERVER64" -p </dev/null >/dev/null 2>&1
 "$WINE64" cmd /c exit </dev/null >/dev/null 2>&1 || true
+# The first window of a session starts Wine's desktop process, which keeps the
+# standard handles of whoever started it: start it here, not under a test.
+"$WINE64" rundll32.exe user32.dll,MessageBeep </dev/null >/dev/null 2>&1 || true
