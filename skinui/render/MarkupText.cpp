@@ -1,0 +1,2 @@
+// Placeholder until the render engine lands.
+#include "skinui/render/SkinRender.h"
