@@ -163,7 +163,13 @@ public:
     bool TranslateAccelerator(MSG* msg);
 
 private:
-    struct TimerInfo;
+    struct TimerInfo {
+        CControlUI* pSender;
+        UINT nLocalID;
+        HWND hWnd;
+        UINT uWinTimer;
+        bool bKilled;
+    };
 
     void DeliverQueuedNotifications();
     void Paint();
