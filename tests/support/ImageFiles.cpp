@@ -7,6 +7,9 @@
 
 #include <wrl/client.h>
 
+#include <algorithm>
+#include <cstdint>
+
 namespace testsupport {
 namespace {
 
@@ -42,8 +45,104 @@ bool EncoderFor(const std::wstring& mime, CLSID& clsid) {
 
 }  // namespace
 
+namespace {
+
+void Put16(std::string& out, int value) {
+    out += static_cast<char>(value & 0xFF);
+    out += static_cast<char>((value >> 8) & 0xFF);
+}
+
+// LZW codes of 9 bits with a clear code often enough that the code size
+// never grows: valid, if not small.
+std::string LzwLiterals(const std::vector<uint8_t>& indices) {
+    constexpr int kClear = 256, kEnd = 257;
+    std::string packed;
+    uint32_t bits = 0;
+    int count = 0;
+    auto emit = [&](int code) {
+        bits |= static_cast<uint32_t>(code) << count;
+        count += 9;
+        while (count >= 8) {
+            packed += static_cast<char>(bits & 0xFF);
+            bits >>= 8;
+            count -= 8;
+        }
+    };
+    emit(kClear);
+    int sinceClear = 0;
+    for (uint8_t index : indices) {
+        if (sinceClear == 250) {
+            emit(kClear);
+            sinceClear = 0;
+        }
+        emit(index);
+        ++sinceClear;
+    }
+    emit(kEnd);
+    if (count > 0) packed += static_cast<char>(bits & 0xFF);
+    std::string blocks;
+    for (size_t at = 0; at < packed.size(); at += 255) {
+        const size_t n = std::min<size_t>(255, packed.size() - at);
+        blocks += static_cast<char>(n);
+        blocks += packed.substr(at, n);
+    }
+    return blocks + '\0';
+}
+
+}  // namespace
+
+std::string EncodeGif(int width, int height, const std::vector<std::vector<uint32_t>>& frames,
+                      const std::vector<int>& delays) {
+    // One palette for all frames; index 255 is transparent.
+    std::vector<uint32_t> palette;
+    auto indexOf = [&](uint32_t argb) -> uint8_t {
+        if ((argb >> 24) < 128) return 255;
+        const uint32_t rgb = argb & 0xFFFFFF;
+        for (size_t i = 0; i < palette.size(); ++i)
+            if (palette[i] == rgb) return static_cast<uint8_t>(i);
+        if (palette.size() < 255) palette.push_back(rgb);
+        return static_cast<uint8_t>(palette.size() - 1);
+    };
+    std::vector<std::vector<uint8_t>> indexed;
+    for (const auto& frame : frames) {
+        std::vector<uint8_t> indices;
+        for (uint32_t argb : frame) indices.push_back(indexOf(argb));
+        indexed.push_back(indices);
+    }
+    palette.resize(256, 0);
+
+    std::string out = "GIF89a";
+    Put16(out, width);
+    Put16(out, height);
+    out += static_cast<char>(0xF7);  // global table of 256 colours
+    out += '\0';
+    out += '\0';
+    for (uint32_t rgb : palette) {
+        out += static_cast<char>((rgb >> 16) & 0xFF);
+        out += static_cast<char>((rgb >> 8) & 0xFF);
+        out += static_cast<char>(rgb & 0xFF);
+    }
+    if (frames.size() > 1) out += std::string("\x21\xFF\x0BNETSCAPE2.0\x03\x01\x00\x00\x00", 19);
+    for (size_t f = 0; f < indexed.size(); ++f) {
+        out += std::string("\x21\xF9\x04\x09", 4);  // graphic control: transparent index, restore
+        Put16(out, f < delays.size() ? delays[f] : 10);
+        out += static_cast<char>(0xFF);
+        out += '\0';
+        out += ',';
+        Put16(out, 0);
+        Put16(out, 0);
+        Put16(out, width);
+        Put16(out, height);
+        out += '\0';
+        out += static_cast<char>(8);
+        out += LzwLiterals(indexed[f]);
+    }
+    return out + ';';
+}
+
 std::string EncodeImage(int width, int height, const std::vector<uint32_t>& pixels,
                         const std::string& format) {
+    if (format == "gif") return EncodeGif(width, height, {pixels});
     static GdiplusSession session;
     CLSID clsid;
     if (!EncoderFor(L"image/" + std::wstring(format.begin(), format.end()), clsid)) return {};
