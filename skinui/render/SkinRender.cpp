@@ -147,7 +147,8 @@ double HueToComponent(double p, double q, double t) {
 }
 
 DWORD ComponentByte(double value) {
-    const double scaled = value * 255.0;
+    // The nudge keeps a rounding error such as 254.9999999 from truncating to 254.
+    const double scaled = value * 255.0 + 1e-9;
     if (scaled <= 0.0) return 0;
     if (scaled >= 255.0) return 255;
     return static_cast<DWORD>(scaled);
