@@ -277,6 +277,99 @@ TEST_F(PaintManagerTest, MinMaxInfoOverwritesOnlySetSizes) {
     EXPECT_EQ(info.ptMaxTrackSize.y, 900);
 }
 
+TEST_F(PaintManagerTest, ShortcutFocusesTheControlOrTheOneBeforeALabel) {
+    m_c->SetShortcut('k');
+    LRESULT result = 0;
+    EXPECT_TRUE(m_window.Manager().PreFilterMessage(WM_SYSCHAR, 'K', 0, result));
+    EXPECT_EQ(m_window.Manager().FocusedControl(), m_c);
+    // A label passes its shortcut on: the search runs from the last child to
+    // the first, so the control visited after the label is the one before it.
+    m_b->m_typeName = "LabelUI";
+    m_b->SetShortcut('L');
+    EXPECT_TRUE(m_window.Manager().PreFilterMessage(WM_SYSCHAR, 'l', 0, result));
+    EXPECT_EQ(m_window.Manager().FocusedControl(), m_a);
+    EXPECT_FALSE(m_window.Manager().PreFilterMessage(WM_SYSCHAR, 'z', 0, result));
+}
+
+TEST_F(PaintManagerTest, FiltersSeeMessagesFirst) {
+    struct Eat : IMessageFilterUI {
+        LRESULT MessageHandler(UINT msg, WPARAM, LPARAM, bool& handled) override {
+            handled = msg == WM_LBUTTONDOWN;
+            return 42;
+        }
+    } eat;
+    m_window.Manager().AddFilter(&eat);
+    LRESULT result = 0;
+    EXPECT_TRUE(m_window.Manager().HandleWindowMessage(WM_LBUTTONDOWN, 0, testsupport::PointParam(20, 20), result));
+    EXPECT_EQ(result, 42);
+    for (const auto& e : m_a->events) EXPECT_NE(e.Type, EV_BUTTONDOWN);
+    m_window.Manager().RemoveFilter(&eat);
+    Send(WM_LBUTTONDOWN, 0, PointParam(20, 20));
+    Send(WM_LBUTTONUP, 0, PointParam(20, 20));
+    EXPECT_EQ(m_a->events.back().Type, EV_BUTTONUP);
+}
+
+TEST_F(PaintManagerTest, HoverShowsTheTooltipOfTheControlUnderThePoint) {
+    m_c->SetToolTip("hello");
+    Send(WM_MOUSEMOVE, 0, PointParam(140, 20));
+    Send(WM_MOUSEHOVER, 0, PointParam(140, 20));
+    HWND tooltip = nullptr;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND hwnd, LPARAM data) -> BOOL {
+            char name[64] = {};
+            GetClassNameA(hwnd, name, sizeof(name));
+            if (lstrcmpiA(name, TOOLTIPS_CLASSA) == 0) *reinterpret_cast<HWND*>(data) = hwnd;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&tooltip));
+    ASSERT_NE(tooltip, nullptr);
+    EXPECT_EQ(GetWindow(tooltip, GW_OWNER), m_window.Handle());
+    EXPECT_EQ(SendMessageA(tooltip, TTM_GETTOOLCOUNT, 0, 0), 1);
+}
+
+TEST_F(PaintManagerTest, LayeredBackgroundPaintsThroughUpdateLayeredWindow) {
+    m_root->SetBkColor(0xFF00FF00);
+    m_window.Manager().SetLayeredBackground(true);
+    m_window.Paint();
+    EXPECT_TRUE(GetWindowLongPtrA(m_window.Handle(), GWL_EXSTYLE) & WS_EX_LAYERED);
+}
+
+TEST_F(PaintManagerTest, MessageLoopPreTranslatesThroughAccelerators) {
+    struct SwallowF1 : ITranslateAccelerator {
+        int seen = 0;
+        LRESULT TranslateAccel(MSG* msg) override {
+            if (msg->message != WM_KEYDOWN || msg->wParam != VK_F1) return 1;
+            ++seen;
+            return 0;
+        }
+    } accelerator;
+    m_window.Manager().AddAccelerator(&accelerator);
+    m_a->SetFocus();
+    m_a->events.clear();
+    PostMessageA(m_window.Handle(), WM_KEYDOWN, VK_F1, 0);
+    PostMessageA(m_window.Handle(), WM_KEYDOWN, 'A', 0);
+    PostQuitMessage(0);
+    CPaintManagerUI::MessageLoop();
+    EXPECT_EQ(accelerator.seen, 1);
+    std::vector<WPARAM> keyDowns;
+    for (const auto& e : m_a->events)
+        if (e.Type == EV_KEYDOWN) keyDowns.push_back(e.wParam);
+    EXPECT_EQ(keyDowns, std::vector<WPARAM>{'A'});  // F1 went to the accelerator only
+}
+
+TEST_F(PaintManagerTest, ResizeTellsTheFocusedControlAndLaysOutAgain) {
+    m_d->SetFocus();
+    SetWindowPos(m_window.Handle(), nullptr, 0, 0, 300, 200, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    bool told = false;
+    for (const auto& e : m_d->events) told |= e.Type == EV_WINDOWSIZE && e.pSender == m_d;
+    EXPECT_TRUE(told);
+    EXPECT_TRUE(m_root->IsLayoutPending());
+    m_window.Paint();
+    EXPECT_FALSE(m_root->IsLayoutPending());
+    EXPECT_EQ(m_root->GetPos().right, 300);
+}
+
 // --- Without a window -------------------------------------------------------------
 
 TEST(PaintManagerCachesTest, ClassDefaultsOptionGroupsAndBorrowing) {
