@@ -14,38 +14,12 @@
 #include <vector>
 
 #include "skinui/core/Markup.h"
-#include "tests/support/Files.h"
+#include "tests/support/FuzzInputs.h"
 
 namespace {
 
 constexpr unsigned kDefaultIterations = 50000;
 constexpr unsigned kSeed = 20261211;
-
-unsigned Iterations() {
-    char value[32] = {};
-    if (GetEnvironmentVariableA("TAVI_FUZZ_ITERATIONS", value, sizeof(value)) > 0) {
-        const unsigned long n = strtoul(value, nullptr, 10);
-        if (n > 0) return static_cast<unsigned>(n);
-    }
-    return kDefaultIterations;
-}
-
-std::vector<std::string> Seeds() {
-    char program[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, program, MAX_PATH);
-    std::string folder(program);
-    folder.resize(folder.rfind('\\'));
-    folder += "\\markup-seeds\\";
-    std::vector<std::string> seeds;
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder + "*.xml").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return seeds;
-    do {
-        seeds.push_back(testsupport::ReadWholeFile(folder + found.cFileName));
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
-    return seeds;
-}
 
 const std::set<std::string> kMessages = {
     "Expected start tag",           "Error parsing element name",
@@ -124,9 +98,9 @@ private:
 };
 
 TEST(MarkupFuzzTest, MutatedSkinsLoadOrFailWithANamedMessage) {
-    const std::vector<std::string> seeds = Seeds();
+    const std::vector<std::string> seeds = testsupport::ReadSeeds("markup-seeds", "*.xml");
     ASSERT_GE(seeds.size(), 4u);
-    const unsigned iterations = Iterations();
+    const unsigned iterations = testsupport::FuzzIterations(kDefaultIterations);
     Mutator mutator(kSeed);
     unsigned loaded = 0, failed = 0;
     const auto start = std::chrono::steady_clock::now();

@@ -14,39 +14,13 @@
 #include <vector>
 
 #include "skinui/render/SkinRender.h"
-#include "tests/support/Files.h"
+#include "tests/support/FuzzInputs.h"
 
 namespace {
 
 constexpr unsigned kDefaultIterations = 20000;
 constexpr unsigned kSeed = 4242;
 constexpr size_t kPeakLimit = 512u << 20;
-
-unsigned Iterations() {
-    char value[32] = {};
-    if (GetEnvironmentVariableA("TAVI_FUZZ_ITERATIONS", value, sizeof(value)) > 0) {
-        const unsigned long n = strtoul(value, nullptr, 10);
-        if (n > 0) return static_cast<unsigned>(n);
-    }
-    return kDefaultIterations;
-}
-
-std::vector<std::string> Seeds() {
-    char program[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, program, MAX_PATH);
-    std::string folder(program);
-    folder.resize(folder.rfind('\\'));
-    folder += "\\image-seeds\\";
-    std::vector<std::string> seeds;
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder + "seed*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return seeds;
-    do {
-        seeds.push_back(testsupport::ReadWholeFile(folder + found.cFileName));
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
-    return seeds;
-}
 
 size_t PeakWorkingSet() {
     PROCESS_MEMORY_COUNTERS counters = {};
@@ -96,9 +70,9 @@ private:
 };
 
 TEST(ImageFuzzTest, MutatedImagesDecodeOrFailQuietly) {
-    const std::vector<std::string> seeds = Seeds();
+    const std::vector<std::string> seeds = testsupport::ReadSeeds("image-seeds", "seed*");
     ASSERT_GE(seeds.size(), 4u);
-    const unsigned iterations = Iterations();
+    const unsigned iterations = testsupport::FuzzIterations(kDefaultIterations);
     ImageMutator mutator(kSeed);
     unsigned decoded = 0;
     const auto start = std::chrono::steady_clock::now();
