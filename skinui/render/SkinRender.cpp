@@ -388,8 +388,9 @@ void FillGradientBands(HDC dc, const RECT& rc, DWORD first, DWORD second, bool v
             band.right = rc.right - ((i * Width(rc)) >> shift);
         }
         if (band.top >= band.bottom || band.left >= band.right) continue;
-        BrushHandle brush(::CreateSolidBrush(
-            RGB(mix(Red(first), Red(second), i), mix(Green(first), Green(second), i), mix(Blue(first), Blue(second), i))));
+        const COLORREF color = RGB(mix(Red(first), Red(second), i), mix(Green(first), Green(second), i),
+                                   mix(Blue(first), Blue(second), i));
+        BrushHandle brush(::CreateSolidBrush(color));
         ::FillRect(dc, &band, brush.get());
     }
 }
@@ -425,26 +426,31 @@ CSkinClip::~CSkinClip() {
     if (hDC) ::SelectClipRgn(hDC, hOldRgn.get());
 }
 
-void CSkinRender::ClipToRect(HDC hDC, RECT rc, CSkinClip& clip) {
+namespace {
+
+// Keeps the clip box in force and starts the record's own region from `rc`.
+void BeginClip(HDC hDC, const RECT& rc, CSkinClip& clip) {
     RECT rcClip = {0, 0, 0, 0};
     ::GetClipBox(hDC, &rcClip);
     clip.hOldRgn.reset(::CreateRectRgnIndirect(&rcClip));
     clip.hRgn.reset(::CreateRectRgnIndirect(&rc));
-    ::ExtSelectClipRgn(hDC, clip.hRgn.get(), RGN_AND);
     clip.hDC = hDC;
     clip.rcItem = rc;
 }
 
+}  // namespace
+
+void CSkinRender::ClipToRect(HDC hDC, RECT rc, CSkinClip& clip) {
+    BeginClip(hDC, rc, clip);
+    ::ExtSelectClipRgn(hDC, clip.hRgn.get(), RGN_AND);
+}
+
 void CSkinRender::ClipToRoundRect(HDC hDC, RECT rc, RECT rcItem, int width, int height, CSkinClip& clip) {
-    RECT rcClip = {0, 0, 0, 0};
-    ::GetClipBox(hDC, &rcClip);
-    clip.hOldRgn.reset(::CreateRectRgnIndirect(&rcClip));
-    clip.hRgn.reset(::CreateRectRgnIndirect(&rc));
-    RegionHandle round(::CreateRoundRectRgn(rcItem.left, rcItem.top, rcItem.right + 1, rcItem.bottom + 1, width, height));
+    BeginClip(hDC, rc, clip);
+    RegionHandle round(
+        ::CreateRoundRectRgn(rcItem.left, rcItem.top, rcItem.right + 1, rcItem.bottom + 1, width, height));
     ::CombineRgn(clip.hRgn.get(), clip.hRgn.get(), round.get(), RGN_AND);
     ::ExtSelectClipRgn(hDC, clip.hRgn.get(), RGN_AND);
-    clip.hDC = hDC;
-    clip.rcItem = rc;
 }
 
 void CSkinRender::UseOuterClip(HDC hDC, CSkinClip& clip) {

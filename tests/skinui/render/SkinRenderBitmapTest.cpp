@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "skinui/render/SkinRender.h"
-#include "tests/support/CaseNames.h"
 #include "tests/support/RenderCanvas.h"
 
 namespace {

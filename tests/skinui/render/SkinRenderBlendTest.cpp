@@ -6,6 +6,7 @@
 
 #include "skinui/render/SkinRender.h"
 #include "tests/support/RenderCanvas.h"
+#include "tests/support/RenderCaseNames.h"
 #include "tests/support/RenderInternals.h"
 
 namespace {
@@ -51,7 +52,7 @@ TEST_P(OpaqueSource, FallbackMatchesAlphaBlend) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, OpaqueSource, testing::ValuesIn(kOpaqueCases),
-                         [](const testing::TestParamInfo<BlendCase>& info) { return std::string(info.param.name); });
+                         testsupport::NameField());
 
 TEST(BlendFallback, WeighsColourBySourceAlphaTimesConstant) {
     // a = 0x80 * 0xC0 / 255 / 255; each byte = source * a + destination * (1 - a).

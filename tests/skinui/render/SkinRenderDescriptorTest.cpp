@@ -10,6 +10,7 @@
 #include "tests/support/Files.h"
 #include "tests/support/ImageFiles.h"
 #include "tests/support/RenderCanvas.h"
+#include "tests/support/RenderCaseNames.h"
 
 namespace {
 
@@ -119,7 +120,7 @@ TEST_P(Descriptor, Draws) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, Descriptor, testing::ValuesIn(kCases),
-                         [](const testing::TestParamInfo<DescriptorCase>& info) { return std::string(info.param.name); });
+                         testsupport::NameField());
 
 TEST_F(DescriptorTest, NeedsADcAndAManager) {
     EXPECT_FALSE(CSkinRender::DrawImageDescriptor(nullptr, &manager, kItem, kItem, "quad.png"));

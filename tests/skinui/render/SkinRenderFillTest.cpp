@@ -5,6 +5,7 @@
 
 #include "skinui/render/SkinRender.h"
 #include "tests/support/RenderCanvas.h"
+#include "tests/support/RenderCaseNames.h"
 #include "tests/support/RenderInternals.h"
 
 namespace {
@@ -41,7 +42,7 @@ TEST_P(DrawColor, FillsTheRectangleOnly) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Colors, DrawColor, testing::ValuesIn(kColorCases),
-                         [](const testing::TestParamInfo<ColorCase>& info) { return std::string(info.param.name); });
+                         testsupport::NameField());
 
 struct GradientCase {
     const char* name;
@@ -95,7 +96,7 @@ TEST_P(DrawGradient, FillsFromFirstToSecond) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Gradients, DrawGradient, testing::ValuesIn(kGradientCases),
-                         [](const testing::TestParamInfo<GradientCase>& info) { return std::string(info.param.name); });
+                         testsupport::NameField());
 
 TEST(DrawGradient, RunsTheSameAlongTheOtherAxis) {
     RenderCanvas canvas(80, 80, kGrey);
