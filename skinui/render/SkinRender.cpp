@@ -9,22 +9,11 @@
 
 #include "skinui/control/Control.h"
 #include "skinui/core/PaintManager.h"
+#include "skinui/render/RenderProcs.h"
 
 namespace SkinUI {
 
 namespace detail {
-
-using AlphaBlendProc = BOOL(WINAPI*)(HDC, int, int, int, int, HDC, int, int, int, int, BLENDFUNCTION);
-using GradientFillProc = BOOL(WINAPI*)(HDC, PTRIVERTEX, ULONG, PVOID, ULONG, ULONG);
-
-// The msimg32 entry points the drawing uses. Each is looked up on first use;
-// tests replace them to take the paths for a system without them.
-struct RenderProcs {
-    AlphaBlendProc bitmapBlend = nullptr;    // null until looked up
-    AlphaBlendProc gradientBlend = nullptr;  // null until looked up
-    GradientFillProc gradientFill = nullptr;
-    bool gradientFillLookedUp = false;
-};
 
 RenderProcs& RenderFunctions() {
     static RenderProcs procs;
@@ -611,7 +600,10 @@ void CSkinRender::DrawColor(HDC hDC, const RECT& rc, DWORD color) {
     void* bits = nullptr;
     BitmapHandle pixel = MakeDib(hDC, 1, 1, &bits);
     if (!pixel) return;
-    *static_cast<DWORD*>(bits) = color;
+    // The blend takes premultiplied pixels: scale the colour by its alpha.
+    const DWORD alpha = color >> 24;
+    const auto scaled = [&](int shift) { return (((color >> shift) & 0xFF) * alpha / 255) << shift; };
+    *static_cast<DWORD*>(bits) = (alpha << 24) | scaled(16) | scaled(8) | scaled(0);
     const RECT source = {0, 0, 1, 1};
     const RECT corners = {0, 0, 0, 0};
     DrawBitmap(hDC, pixel.get(), rc, rc, source, corners, true, 255);

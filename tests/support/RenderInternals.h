@@ -1,29 +1,10 @@
-// The render engine's table of msimg32 entry points (defined in
-// skinui/render/SkinRender.cpp; this declaration must stay identical), so
-// tests can take the paths of a system without AlphaBlend or GradientFill.
+// Drawing as on a system without msimg32's AlphaBlend and GradientFill.
 #pragma once
 
 #include <windows.h>
 
+#include "skinui/render/RenderProcs.h"
 #include "skinui/render/SkinRender.h"
-
-namespace SkinUI {
-namespace detail {
-
-using AlphaBlendProc = BOOL(WINAPI*)(HDC, int, int, int, int, HDC, int, int, int, int, BLENDFUNCTION);
-using GradientFillProc = BOOL(WINAPI*)(HDC, PTRIVERTEX, ULONG, PVOID, ULONG, ULONG);
-
-struct RenderProcs {
-    AlphaBlendProc bitmapBlend = nullptr;    // null until looked up
-    AlphaBlendProc gradientBlend = nullptr;  // null until looked up
-    GradientFillProc gradientFill = nullptr;
-    bool gradientFillLookedUp = false;
-};
-
-RenderProcs& RenderFunctions();
-
-}  // namespace detail
-}  // namespace SkinUI
 
 namespace testsupport {
 

@@ -27,8 +27,8 @@ const ColorCase kColorCases[] = {
     {"Transparent", 0x00FF0000, kWhite},
     {"Opaque", 0xFF0000FF, 0x0000FF},
     {"HalfBlack", 0x80000000, 0x7F7F7F},
-    // The colour goes into the pixel as it is, so red adds to the background.
-    {"HalfRed", 0x80400000, 0xBF7F7F},
+    // The colour is scaled by its alpha before the blend: 0x40 * 0x80 / 255 + 0x7F.
+    {"HalfRed", 0x80400000, 0x9F7F7F},
 };
 
 class DrawColor : public testing::TestWithParam<ColorCase> {};
