@@ -274,7 +274,9 @@ RunFit MarkupPainter::FitAndDrawRun(MarkupCursor& c, const char* begin, const ch
         }
         PrepareText(c);
         if (length > 0) ::TextOutA(m_dc, c.x + shift, TextTop(), begin, length);
-        if (ellipsis) ::TextOutA(m_dc, c.x + shift + width, m_lineTop, "...", 3);
+        // The dots sit on the run's own baseline, also where the line is
+        // taller than this font (external leading, bigger fonts, spacing).
+        if (ellipsis) ::TextOutA(m_dc, c.x + shift + width, TextTop(), "...", 3);
     }
     c.x = ellipsis ? m_rc.right : c.x + width;
     Reach(c.x);
