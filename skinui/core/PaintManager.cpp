@@ -191,6 +191,8 @@ void CPaintManagerUI::ReleaseControl(CControlUI* control) {
     if (m_pEventHover == control) m_pEventHover = nullptr;
     if (m_pEventClick == control) m_pEventClick = nullptr;
     if (m_pFocus == control) m_pFocus = nullptr;
+    // A deleted control must not be painted again as an overlay.
+    m_aPostPaintControls.RemoveAt(m_aPostPaintControls.IndexOf(control));
     StopAllTimers(control);
     const CSkinString name = control->GetName();
     if (!name.IsEmpty() && m_mNameHash.Find(name) == control) m_mNameHash.Remove(name);
