@@ -142,7 +142,13 @@ TEST_F(ImageSourceTest, CacheKeepsTheFirstImageOfAName) {
     EXPECT_EQ(manager.ObtainImage("a.png"), first);
     EXPECT_EQ(manager.RegisterImage("a.png"), nullptr);  // already there
     EXPECT_EQ(manager.RegisterImage("icon", "PNG"), nullptr);  // a resource needs a number
-    EXPECT_EQ(manager.RegisterImage("101", "PNG"), nullptr);  // no such resource here
+    EXPECT_EQ(manager.RegisterImage("102", "PNG"), nullptr);  // no such resource
+    CPaintManagerUI::SetInstance(GetModuleHandleA(nullptr));
+    const TSkinImage* resource = manager.RegisterImage("101", "PNG");
+    CPaintManagerUI::SetInstance(nullptr);
+    ASSERT_NE(resource, nullptr);
+    EXPECT_EQ(resource->nWidth, 12);
+    EXPECT_STREQ(resource->sResType, "PNG");
     CPaintManagerUI borrower;
     borrower.BorrowResources(&manager);
     EXPECT_EQ(borrower.ObtainImage("a.png"), first);
