@@ -41,6 +41,20 @@ using RegionHandle = UniqueHandle<GdiObjectTraits<HRGN>>;
 using MemoryDc = UniqueHandle<MemoryDcTraits>;
 using WindowDc = UniqueHandle<WindowDcTraits>;
 
+// A 32-bit top-down DIB section (pixels read as 0xAARRGGBB); `bits`
+// receives where its pixels are.
+inline BitmapHandle CreateTopDownDib(HDC dc, int width, int height, void** bits) {
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    info.bmiHeader.biSizeImage = static_cast<DWORD>(width) * static_cast<DWORD>(height) * 4;
+    return BitmapHandle(::CreateDIBSection(dc, &info, DIB_RGB_COLORS, bits, nullptr, 0));
+}
+
 inline WindowDc GetWindowDc(HWND window) {
     return WindowDc(::GetDC(window), WindowDcTraits{window});
 }

@@ -343,19 +343,22 @@ void CPaintManagerUI::ClearTimers() {
 
 // --- Focus and capture ------------------------------------------------------------------------------
 
+void CPaintManagerUI::TakeFocusFromFocused(CControlUI* next) {
+    if (!m_pFocus) return;
+    TControlEvent event;
+    event.Type = EV_KILLFOCUS;
+    event.pSender = next;
+    event.dwTimestamp = GetTickCount();
+    CControlUI* losing = m_pFocus;
+    losing->DispatchEvent(event);
+    SendNotification(losing, "killfocus");
+    m_pFocus = nullptr;
+}
+
 void CPaintManagerUI::FocusControl(CControlUI* control) {
     if (m_hWndPaint && GetFocus() != m_hWndPaint && control != m_pFocus) ::SetFocus(m_hWndPaint);
     if (control == m_pFocus) return;
-    if (m_pFocus) {
-        TControlEvent event;
-        event.Type = EV_KILLFOCUS;
-        event.pSender = control;
-        event.dwTimestamp = GetTickCount();
-        CControlUI* losing = m_pFocus;
-        losing->DispatchEvent(event);
-        SendNotification(losing, "killfocus");
-        m_pFocus = nullptr;
-    }
+    TakeFocusFromFocused(control);
     if (!control) return;
     if (control->GetManager() != this || !control->IsVisible() || !control->IsEnabled()) return;
     m_pFocus = control;
@@ -370,16 +373,7 @@ void CPaintManagerUI::FocusControl(CControlUI* control) {
 void CPaintManagerUI::FocusLater(CControlUI* control) {
     if (m_hWndPaint && GetFocus() != m_hWndPaint) ::SetFocus(m_hWndPaint);
     if (!control) return;
-    if (m_pFocus) {
-        TControlEvent event;
-        event.Type = EV_KILLFOCUS;
-        event.pSender = control;
-        event.dwTimestamp = GetTickCount();
-        CControlUI* losing = m_pFocus;
-        losing->DispatchEvent(event);
-        SendNotification(losing, "killfocus");
-        m_pFocus = nullptr;
-    }
+    TakeFocusFromFocused(control);
     CControlUI* last = nullptr;
     m_pFocus = NextTabStop(control, false, &last);
     m_bFocusNeeded = true;

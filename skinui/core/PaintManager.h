@@ -172,6 +172,8 @@ private:
     };
 
     void DeliverQueuedNotifications();
+    // EV_KILLFOCUS and "killfocus" for the focused control, which then has none.
+    void TakeFocusFromFocused(CControlUI* next);
     void Paint();
     void PaintLayered(HDC dcPaint);
     void LayoutPending();

@@ -481,14 +481,8 @@ void CPaintManagerUI::PaintLayered(HDC) {
     const SIZE size = {client.right, client.bottom};
     m_hbmpLayered.reset();
     m_hDcLayered.reset(CreateCompatibleDC(m_hDcPaint.get()));
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = size.cx;
-    info.bmiHeader.biHeight = -size.cy;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
     void* bits = nullptr;
-    m_hbmpLayered.reset(CreateDIBSection(m_hDcPaint.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    m_hbmpLayered = CreateTopDownDib(m_hDcPaint.get(), size.cx, size.cy, &bits);
     if (!m_hDcLayered || !m_hbmpLayered) return;
     SelectGuard select(m_hDcLayered.get(), m_hbmpLayered.get());
     {

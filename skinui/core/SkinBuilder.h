@@ -25,6 +25,8 @@ public:
     // many copies: a skin that includes itself still builds the rest.
     static constexpr int kMaxIncludeDepth = 16;
     static constexpr int kMaxIncludeCount = 1000;
+    // Includes built in all for one top-level document.
+    static constexpr int kMaxIncludesPerBuild = 10000;
 
     CSkinBuilder() = default;
     CSkinBuilder(const CSkinBuilder&) = delete;
@@ -50,6 +52,8 @@ private:
     IDialogBuilderCallback* m_pCallback = nullptr;
     const char* m_pstrType = nullptr;
     int m_nIncludeDepth = 0;  // of this builder's document among nested includes
+    int m_nOwnBudget = kMaxIncludesPerBuild;
+    int* m_pIncludeBudget = &m_nOwnBudget;  // shared with the builders of includes
 };
 
 }  // namespace SkinUI

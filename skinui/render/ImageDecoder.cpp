@@ -72,16 +72,8 @@ TSkinImage* CSkinRender::DecodeImage(const void* bytes, size_t size, DWORD mask)
     if (width <= 0 || height <= 0 || static_cast<long long>(width) * height > kMaxImagePixels)
         return nullptr;
 
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    info.bmiHeader.biSizeImage = static_cast<DWORD>(width) * height * 4;
     void* bits = nullptr;
-    BitmapHandle bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    BitmapHandle bitmap = CreateTopDownDib(nullptr, width, height, &bits);
     if (!bitmap || !bits) return nullptr;
 
     bool alpha = false;

@@ -83,21 +83,8 @@ BYTE Blue(DWORD color) { return static_cast<BYTE>(color); }
 // Skin colours are 0xAARRGGBB; GDI wants 0x00BBGGRR.
 COLORREF GdiColor(DWORD color) { return RGB(Red(color), Green(color), Blue(color)); }
 
-BITMAPINFO TopDownInfo(int width, int height) {
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    info.bmiHeader.biSizeImage = static_cast<DWORD>(width) * height * 4;
-    return info;
-}
-
 BitmapHandle MakeDib(HDC dc, int width, int height, void** bits) {
-    BITMAPINFO info = TopDownInfo(width, height);
-    return BitmapHandle(::CreateDIBSection(dc, &info, DIB_RGB_COLORS, bits, nullptr, 0));
+    return CreateTopDownDib(dc, width, height, bits);
 }
 
 // --- HSL ----------------------------------------------------------------------

@@ -26,26 +26,37 @@ bool RegisterChildScenario(const std::string& name, ChildScenario scenario) {
 }
 
 int RunChildScenario(const std::string& name, const std::string& workingDir, unsigned timeoutMs) {
+    RunningChild child(name, workingDir);
+    return child.Wait(timeoutMs);
+}
+
+RunningChild::RunningChild(const std::string& name, const std::string& workingDir) {
     char program[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, program, MAX_PATH);
     std::string commandLine = std::string("\"") + program + "\" " + kChildSwitch + " " + name;
-
     STARTUPINFOA startup = {};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info = {};
     if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         workingDir.empty() ? nullptr : workingDir.c_str(), &startup, &info))
-        return -1;
+        return;
     SkinUI::ThreadHandle thread(info.hThread);
-    SkinUI::UniqueHandle<SkinUI::KernelHandleTraits> process(info.hProcess);
+    m_process.reset(info.hProcess);
+}
 
-    if (WaitForSingleObject(process.get(), timeoutMs) != WAIT_OBJECT_0) {
-        TerminateProcess(process.get(), 99);
-        WaitForSingleObject(process.get(), 5000);
+RunningChild::~RunningChild() {
+    if (m_process && WaitForSingleObject(m_process.get(), 0) != WAIT_OBJECT_0) TerminateProcess(m_process.get(), 99);
+}
+
+int RunningChild::Wait(unsigned timeoutMs) {
+    if (!m_process) return -1;
+    if (WaitForSingleObject(m_process.get(), timeoutMs) != WAIT_OBJECT_0) {
+        TerminateProcess(m_process.get(), 99);
+        WaitForSingleObject(m_process.get(), 5000);
         return -1;
     }
     DWORD exitCode = 0;
-    GetExitCodeProcess(process.get(), &exitCode);
+    GetExitCodeProcess(m_process.get(), &exitCode);
     return static_cast<int>(exitCode);
 }
 

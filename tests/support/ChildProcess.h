@@ -5,6 +5,8 @@
 #include <functional>
 #include <string>
 
+#include "skinui/core/UniqueHandle.h"
+
 namespace testsupport {
 
 using ChildScenario = std::function<int()>;
@@ -17,6 +19,21 @@ bool RegisterChildScenario(const std::string& name, ChildScenario scenario);
 // be killed after `timeoutMs`.
 int RunChildScenario(const std::string& name, const std::string& workingDir = {},
                      unsigned timeoutMs = 30000);
+
+// A scenario started without waiting for it.
+class RunningChild {
+public:
+    explicit RunningChild(const std::string& name, const std::string& workingDir = {});
+    ~RunningChild();
+    RunningChild(const RunningChild&) = delete;
+    RunningChild& operator=(const RunningChild&) = delete;
+    bool Started() const { return static_cast<bool>(m_process); }
+    // The exit code, or -1 when it did not end in time (it is then killed).
+    int Wait(unsigned timeoutMs);
+
+private:
+    SkinUI::UniqueHandle<SkinUI::KernelHandleTraits> m_process;
+};
 
 // Called by main: runs the scenario named on the command line, if any.
 bool RunRequestedScenario(int argc, char** argv, int& exitCode);

@@ -18,15 +18,8 @@ namespace testsupport {
 // A top-down 32-bit DIB section; pixel values read as 0xAARRGGBB, the same
 // layout as skin colours.
 inline SkinUI::BitmapHandle MakeDibSection(int width, int height, uint32_t** bits) {
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
     void* raw = nullptr;
-    SkinUI::BitmapHandle bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &raw, nullptr, 0));
+    SkinUI::BitmapHandle bitmap = SkinUI::CreateTopDownDib(nullptr, width, height, &raw);
     *bits = static_cast<uint32_t*>(raw);
     return bitmap;
 }

@@ -76,14 +76,8 @@ std::vector<uint32_t> TestWindow::Capture(int& width, int& height) {
     GetClientRect(m_hwnd, &rc);
     width = rc.right;
     height = rc.bottom;
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
     void* bits = nullptr;
-    SkinUI::BitmapHandle bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    SkinUI::BitmapHandle bitmap = SkinUI::CreateTopDownDib(nullptr, width, height, &bits);
     SkinUI::MemoryDc dc(CreateCompatibleDC(nullptr));
     std::vector<uint32_t> pixels;
     if (!bitmap || !dc) return pixels;
