@@ -3,9 +3,14 @@
 
 #include <cstring>
 
+#include "skinui/control/ChildLayout.h"
 #include "skinui/control/Container.h"
 #include "skinui/control/Control.h"
+#include "skinui/control/HorizontalLayout.h"
 #include "skinui/control/ScrollBar.h"
+#include "skinui/control/TabLayout.h"
+#include "skinui/control/TileLayout.h"
+#include "skinui/control/VerticalLayout.h"
 
 namespace SkinUI {
 namespace detail {
@@ -24,6 +29,11 @@ struct Entry {
 constexpr Entry kBuiltIns[] = {
     {"Control", &Make<CControlUI>},
     {"Container", &Make<CContainerUI>},
+    {"VerticalLayout", &Make<CVerticalLayoutUI>},
+    {"HorizontalLayout", &Make<CHorizontalLayoutUI>},
+    {"TileLayout", &Make<CTileLayoutUI>},
+    {"TabLayout", &Make<CTabLayoutUI>},
+    {"ChildLayout", &Make<CChildLayoutUI>},
     {"ScrollBar", &Make<CScrollBarUI>},
 };
 
