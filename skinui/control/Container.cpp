@@ -164,11 +164,7 @@ void CContainerUI::SetMouseEnabled(bool enabled) {
 void CContainerUI::SetPos(RECT rc) {
     CControlUI::SetPos(rc);
     if (m_items.IsEmpty()) return;
-    RECT inner = m_rcItem;
-    inner.left += m_rcInset.left;
-    inner.top += m_rcInset.top;
-    inner.right -= m_rcInset.right;
-    inner.bottom -= m_rcInset.bottom;
+    const RECT inner = InsetItemRect();
     for (int i = 0; i < m_items.Count(); ++i) {
         CControlUI* child = Child(i);
         if (!child->IsVisible()) continue;
@@ -181,12 +177,17 @@ bool CContainerUI::IsBarShown(const CScrollBarUI* bar) const {
     return bar && bar->IsVisible();
 }
 
-RECT CContainerUI::GetInnerRect() const {
+RECT CContainerUI::InsetItemRect() const {
     RECT rc = m_rcItem;
     rc.left += m_rcInset.left;
     rc.top += m_rcInset.top;
     rc.right -= m_rcInset.right;
     rc.bottom -= m_rcInset.bottom;
+    return rc;
+}
+
+RECT CContainerUI::GetInnerRect() const {
+    RECT rc = InsetItemRect();
     if (IsBarShown(m_pVerticalScrollBar)) rc.right -= m_pVerticalScrollBar->GetFixedWidth();
     if (IsBarShown(m_pHorizontalScrollBar)) rc.bottom -= m_pHorizontalScrollBar->GetFixedHeight();
     return rc;

@@ -94,6 +94,8 @@ public:
     RECT GetInnerRect() const;
 
 protected:
+    // The item rectangle less the inset (the scroll bars not yet taken off).
+    RECT InsetItemRect() const;
     // Deletes or hands over a removed child as the destroy flags say.
     void DestroyChild(CControlUI* control);
     CControlUI* Child(int index) const { return static_cast<CControlUI*>(m_items[index]); }
@@ -110,5 +112,14 @@ protected:
     CScrollBarUI* m_pVerticalScrollBar = nullptr;
     CScrollBarUI* m_pHorizontalScrollBar = nullptr;
 };
+
+namespace detail {
+// Like std::clamp, but a maximum below the minimum wins instead of being wrong.
+inline LONG ClampSize(LONG value, LONG low, LONG high) {
+    if (value < low) value = low;
+    if (value > high) value = high;
+    return value;
+}
+}  // namespace detail
 
 }  // namespace SkinUI

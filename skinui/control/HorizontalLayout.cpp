@@ -8,14 +8,6 @@
 #include "skinui/control/ScrollBar.h"
 
 namespace SkinUI {
-namespace {
-int Clamp(int value, int low, int high) {
-    if (value < low) value = low;
-    if (value > high) value = high;
-    return value;
-}
-}  // namespace
-
 CHorizontalLayoutUI::CHorizontalLayoutUI() = default;
 
 const char* CHorizontalLayoutUI::GetTypeName() const { return "HorizontalLayoutUI"; }
@@ -31,11 +23,7 @@ UINT CHorizontalLayoutUI::GetInputFlags() const {
 
 void CHorizontalLayoutUI::SetPos(RECT rcPos) {
     CControlUI::SetPos(rcPos);
-    RECT rc = m_rcItem;
-    rc.left += m_rcInset.left;
-    rc.top += m_rcInset.top;
-    rc.right -= m_rcInset.right;
-    rc.bottom -= m_rcInset.bottom;
+    RECT rc = InsetItemRect();
     if (m_items.IsEmpty()) {
         UpdateScrollBars(rc, 0, 0);
         return;
@@ -56,7 +44,7 @@ void CHorizontalLayoutUI::SetPos(RECT rcPos) {
         if (!child->IsVisible() || child->IsFloat()) continue;
         SIZE sz = child->MeasureSize(available);
         if (sz.cx == 0) ++adjustables;
-        else sz.cx = Clamp(sz.cx, child->GetMinWidth(), child->GetMaxWidth());
+        else sz.cx = detail::ClampSize(sz.cx, child->GetMinWidth(), child->GetMaxWidth());
         const RECT p = child->GetPadding();
         fixedTotal += p.left + p.right + (sz.cx == 0 ? 0 : sz.cx);
         ++placed;
@@ -86,15 +74,15 @@ void CHorizontalLayoutUI::SetPos(RECT rcPos) {
             sz.cx = share;
             // The last one takes what rounding left over.
             if (adjustSeen == adjustables) sz.cx = std::max(0, remaining - static_cast<int>(p.right) - fixedRemaining);
-            sz.cx = Clamp(sz.cx, child->GetMinWidth(), child->GetMaxWidth());
+            sz.cx = detail::ClampSize(sz.cx, child->GetMinWidth(), child->GetMaxWidth());
         } else {
-            sz.cx = Clamp(sz.cx, child->GetMinWidth(), child->GetMaxWidth());
+            sz.cx = detail::ClampSize(sz.cx, child->GetMinWidth(), child->GetMaxWidth());
             fixedRemaining -= sz.cx;
         }
         int height = child->GetFixedHeight();
         if (height == 0) height = rc.bottom - rc.top - p.top - p.bottom;
         if (height < 0) height = 0;
-        height = Clamp(height, child->GetMinHeight(), child->GetMaxHeight());
+        height = detail::ClampSize(height, child->GetMinHeight(), child->GetMaxHeight());
 
         child->SetPos(RECT{x + p.left, rc.top + p.top, x + p.left + sz.cx + p.right, rc.top + p.top + height});
         x += p.left + sz.cx + p.right + m_iChildPadding;

@@ -7,14 +7,6 @@
 #include "skinui/core/PaintManager.h"
 
 namespace SkinUI {
-namespace {
-LONG Clamp(LONG value, LONG low, LONG high) {
-    if (value < low) value = low;
-    if (value > high) value = high;
-    return value;
-}
-}  // namespace
-
 CTabLayoutUI::CTabLayoutUI() = default;
 
 const char* CTabLayoutUI::GetTypeName() const { return "TabLayoutUI"; }
@@ -92,11 +84,7 @@ bool CTabLayoutUI::SelectItem(int index) {
 void CTabLayoutUI::SetPos(RECT rcPos) {
     // Only the selected page is placed; the container's layout would place all.
     CControlUI::SetPos(rcPos);
-    RECT rc = m_rcItem;
-    rc.left += m_rcInset.left;
-    rc.top += m_rcInset.top;
-    rc.right -= m_rcInset.right;
-    rc.bottom -= m_rcInset.bottom;
+    RECT rc = InsetItemRect();
     for (int i = 0; i < m_items.Count(); ++i) {
         CControlUI* child = Child(i);
         if (!child->IsVisible()) continue;
@@ -112,8 +100,8 @@ void CTabLayoutUI::SetPos(RECT rcPos) {
         SIZE sz = child->MeasureSize(SIZE{cellWidth, cellHeight});
         if (sz.cx == 0) sz.cx = cellWidth > 0 ? cellWidth : 0;
         if (sz.cy == 0) sz.cy = cellHeight > 0 ? cellHeight : 0;
-        sz.cx = Clamp(sz.cx, child->GetMinWidth(), child->GetMaxWidth());
-        sz.cy = Clamp(sz.cy, child->GetMinHeight(), child->GetMaxHeight());
+        sz.cx = detail::ClampSize(sz.cx, child->GetMinWidth(), child->GetMaxWidth());
+        sz.cy = detail::ClampSize(sz.cy, child->GetMinHeight(), child->GetMaxHeight());
         child->SetPos(RECT{cell.left, cell.top, cell.left + sz.cx, cell.top + sz.cy});
     }
 }

@@ -8,14 +8,6 @@
 #include "skinui/control/ScrollBar.h"
 
 namespace SkinUI {
-namespace {
-LONG Clamp(LONG value, LONG low, LONG high) {
-    if (value < low) value = low;
-    if (value > high) value = high;
-    return value;
-}
-}  // namespace
-
 CTileLayoutUI::CTileLayoutUI() = default;
 
 const char* CTileLayoutUI::GetTypeName() const { return "TileLayoutUI"; }
@@ -39,11 +31,7 @@ void CTileLayoutUI::SetColumns(int columns) {
 
 void CTileLayoutUI::SetPos(RECT rcPos) {
     CControlUI::SetPos(rcPos);
-    RECT rc = m_rcItem;
-    rc.left += m_rcInset.left;
-    rc.top += m_rcInset.top;
-    rc.right -= m_rcInset.right;
-    rc.bottom -= m_rcInset.bottom;
+    RECT rc = InsetItemRect();
     if (m_items.IsEmpty()) {
         UpdateScrollBars(rc, 0, 0);
         return;
@@ -87,10 +75,10 @@ void CTileLayoutUI::SetPos(RECT rcPos) {
                 LONG availableWidth = cellWidth - q.left - q.right;
                 if (inRow == 0 || inRow == columns - 1) availableWidth -= half;
                 else availableWidth -= m_iChildPadding;
-                availableWidth = Clamp(availableWidth, child->GetMinWidth(), child->GetMaxWidth());
+                availableWidth = detail::ClampSize(availableWidth, child->GetMinWidth(), child->GetMaxWidth());
                 SIZE sz = member->MeasureSize(SIZE{availableWidth, 9999});
-                sz.cx = Clamp(sz.cx, child->GetMinWidth(), child->GetMaxWidth());
-                sz.cy = Clamp(sz.cy, child->GetMinHeight(), child->GetMaxHeight());
+                sz.cx = detail::ClampSize(sz.cx, child->GetMinWidth(), child->GetMaxWidth());
+                sz.cy = detail::ClampSize(sz.cy, child->GetMinHeight(), child->GetMaxHeight());
                 rowHeight = std::max(rowHeight, static_cast<int>(sz.cy + q.top + q.bottom));
                 ++inRow;
             }
@@ -104,8 +92,8 @@ void CTileLayoutUI::SetPos(RECT rcPos) {
         SIZE sz = child->MeasureSize(SIZE{cell.right - cell.left, cell.bottom - cell.top});
         if (sz.cx == 0) sz.cx = cell.right - cell.left;
         if (sz.cy == 0) sz.cy = cell.bottom - cell.top;
-        sz.cx = Clamp(sz.cx, child->GetMinWidth(), child->GetMaxWidth());
-        sz.cy = Clamp(sz.cy, child->GetMinHeight(), child->GetMaxHeight());
+        sz.cx = detail::ClampSize(sz.cx, child->GetMinWidth(), child->GetMaxWidth());
+        sz.cy = detail::ClampSize(sz.cy, child->GetMinHeight(), child->GetMaxHeight());
         RECT pos;
         pos.left = (cell.left + cell.right - sz.cx) / 2;
         pos.top = (cell.top + cell.bottom - sz.cy) / 2;

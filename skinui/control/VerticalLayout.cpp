@@ -8,14 +8,6 @@
 #include "skinui/control/ScrollBar.h"
 
 namespace SkinUI {
-namespace {
-int Clamp(int value, int low, int high) {
-    if (value < low) value = low;
-    if (value > high) value = high;
-    return value;
-}
-}  // namespace
-
 CVerticalLayoutUI::CVerticalLayoutUI() = default;
 
 const char* CVerticalLayoutUI::GetTypeName() const { return "VerticalLayoutUI"; }
@@ -31,11 +23,7 @@ UINT CVerticalLayoutUI::GetInputFlags() const {
 
 void CVerticalLayoutUI::SetPos(RECT rcPos) {
     CControlUI::SetPos(rcPos);
-    RECT rc = m_rcItem;
-    rc.left += m_rcInset.left;
-    rc.top += m_rcInset.top;
-    rc.right -= m_rcInset.right;
-    rc.bottom -= m_rcInset.bottom;
+    RECT rc = InsetItemRect();
     const bool vbar = IsBarShown(m_pVerticalScrollBar);
     const bool hbar = IsBarShown(m_pHorizontalScrollBar);
     if (vbar) rc.right -= m_pVerticalScrollBar->GetFixedWidth();
@@ -56,7 +44,7 @@ void CVerticalLayoutUI::SetPos(RECT rcPos) {
         if (!child->IsVisible() || child->IsFloat()) continue;
         SIZE sz = child->MeasureSize(available);
         if (sz.cy == 0) ++adjustables;
-        else sz.cy = Clamp(sz.cy, child->GetMinHeight(), child->GetMaxHeight());
+        else sz.cy = detail::ClampSize(sz.cy, child->GetMinHeight(), child->GetMaxHeight());
         const RECT p = child->GetPadding();
         fixedTotal += p.top + p.bottom + (sz.cy == 0 ? 0 : sz.cy);
         ++placed;
@@ -87,15 +75,15 @@ void CVerticalLayoutUI::SetPos(RECT rcPos) {
             sz.cy = share;
             // The last one takes what rounding left over.
             if (adjustSeen == adjustables) sz.cy = std::max(0, remaining - static_cast<int>(p.bottom) - fixedRemaining);
-            sz.cy = Clamp(sz.cy, child->GetMinHeight(), child->GetMaxHeight());
+            sz.cy = detail::ClampSize(sz.cy, child->GetMinHeight(), child->GetMaxHeight());
         } else {
-            sz.cy = Clamp(sz.cy, child->GetMinHeight(), child->GetMaxHeight());
+            sz.cy = detail::ClampSize(sz.cy, child->GetMinHeight(), child->GetMaxHeight());
             fixedRemaining -= sz.cy;
         }
         int width = child->GetFixedWidth();
         if (width == 0) width = available.cx - p.left - p.right;
         if (width < 0) width = 0;
-        width = Clamp(width, child->GetMinWidth(), child->GetMaxWidth());
+        width = detail::ClampSize(width, child->GetMinWidth(), child->GetMaxWidth());
 
         child->SetPos(RECT{x + p.left, y + p.top, x + p.left + width, y + p.top + sz.cy + p.bottom});
         y += p.top + sz.cy + p.bottom + m_iChildPadding;
