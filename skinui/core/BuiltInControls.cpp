@@ -7,6 +7,7 @@
 #include "skinui/control/Container.h"
 #include "skinui/control/Control.h"
 #include "skinui/control/HorizontalLayout.h"
+#include "skinui/control/Label.h"
 #include "skinui/control/ScrollBar.h"
 #include "skinui/control/TabLayout.h"
 #include "skinui/control/TileLayout.h"
@@ -35,6 +36,7 @@ constexpr Entry kBuiltIns[] = {
     {"TabLayout", &Make<CTabLayoutUI>},
     {"ChildLayout", &Make<CChildLayoutUI>},
     {"ScrollBar", &Make<CScrollBarUI>},
+    {"Label", &Make<CLabelUI>},
 };
 
 }  // namespace
