@@ -10,6 +10,7 @@
 #include "skinui/control/Label.h"
 #include "skinui/control/ScrollBar.h"
 #include "skinui/control/TabLayout.h"
+#include "skinui/control/Text.h"
 #include "skinui/control/TileLayout.h"
 #include "skinui/control/VerticalLayout.h"
 
@@ -37,6 +38,7 @@ constexpr Entry kBuiltIns[] = {
     {"ChildLayout", &Make<CChildLayoutUI>},
     {"ScrollBar", &Make<CScrollBarUI>},
     {"Label", &Make<CLabelUI>},
+    {"Text", &Make<CTextUI>},
 };
 
 }  // namespace

@@ -16,10 +16,12 @@
 
 namespace testsupport {
 
-// Every notification as "type" (and the sender, the parameters) in order.
+// Every control notification as "type" (and the sender, the parameters) in
+// order; the window's own "windowinit" and the focus changes are left out.
 class NotifyLog : public SkinUI::INotifyUI {
 public:
     void Notify(SkinUI::TNotifyUI& msg) override {
+        if (msg.sType == "windowinit" || msg.sType == "setfocus" || msg.sType == "killfocus") return;
         types.push_back(msg.sType.GetData());
         senders.push_back(msg.pSender);
         wParams.push_back(msg.wParam);
