@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "skinui/control/Button.h"
 #include "skinui/control/ChildLayout.h"
 #include "skinui/control/Container.h"
 #include "skinui/control/Control.h"
@@ -39,6 +40,7 @@ constexpr Entry kBuiltIns[] = {
     {"ScrollBar", &Make<CScrollBarUI>},
     {"Label", &Make<CLabelUI>},
     {"Text", &Make<CTextUI>},
+    {"Button", &Make<CButtonUI>},
 };
 
 }  // namespace
