@@ -4,11 +4,13 @@
 #include <cstring>
 
 #include "skinui/control/Button.h"
+#include "skinui/control/CheckBox.h"
 #include "skinui/control/ChildLayout.h"
 #include "skinui/control/Container.h"
 #include "skinui/control/Control.h"
 #include "skinui/control/HorizontalLayout.h"
 #include "skinui/control/Label.h"
+#include "skinui/control/Option.h"
 #include "skinui/control/ScrollBar.h"
 #include "skinui/control/TabLayout.h"
 #include "skinui/control/Text.h"
@@ -41,6 +43,8 @@ constexpr Entry kBuiltIns[] = {
     {"Label", &Make<CLabelUI>},
     {"Text", &Make<CTextUI>},
     {"Button", &Make<CButtonUI>},
+    {"Option", &Make<COptionUI>},
+    {"CheckBox", &Make<CCheckBoxUI>},
 };
 
 }  // namespace
