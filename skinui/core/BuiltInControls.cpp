@@ -11,6 +11,7 @@
 #include "skinui/control/HorizontalLayout.h"
 #include "skinui/control/Label.h"
 #include "skinui/control/Option.h"
+#include "skinui/control/Progress.h"
 #include "skinui/control/ScrollBar.h"
 #include "skinui/control/TabLayout.h"
 #include "skinui/control/Text.h"
@@ -45,6 +46,7 @@ constexpr Entry kBuiltIns[] = {
     {"Button", &Make<CButtonUI>},
     {"Option", &Make<COptionUI>},
     {"CheckBox", &Make<CCheckBoxUI>},
+    {"Progress", &Make<CProgressUI>},
 };
 
 }  // namespace
