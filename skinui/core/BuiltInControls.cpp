@@ -13,6 +13,7 @@
 #include "skinui/control/Option.h"
 #include "skinui/control/Progress.h"
 #include "skinui/control/ScrollBar.h"
+#include "skinui/control/Slider.h"
 #include "skinui/control/TabLayout.h"
 #include "skinui/control/Text.h"
 #include "skinui/control/TileLayout.h"
@@ -47,6 +48,7 @@ constexpr Entry kBuiltIns[] = {
     {"Option", &Make<COptionUI>},
     {"CheckBox", &Make<CCheckBoxUI>},
     {"Progress", &Make<CProgressUI>},
+    {"Slider", &Make<CSliderUI>},
 };
 
 }  // namespace
