@@ -54,7 +54,9 @@ INSTANTIATE_TEST_SUITE_P(
         ClickCase{"", {{WM_LBUTTONDOWN, 200, 150}, {WM_MOUSEMOVE, 50, 30}, {WM_LBUTTONUP, 50, 30}}, ""},
         ClickCase{"", {{WM_LBUTTONDBLCLK, 50, 30}, {WM_LBUTTONUP, 50, 30}}, "click btnup"},
         ClickCase{"", {{WM_RBUTTONDOWN, 50, 30}}, "rclick"},
-        ClickCase{"", {{WM_CONTEXTMENU, 50, 30}}, ""},
+        ClickCase{"", {{WM_RBUTTONDOWN, 50, 30}, {WM_CONTEXTMENU, 50, 30}}, "rclick menu"},
+        ClickCase{"menu=\"false\"", {{WM_RBUTTONDOWN, 50, 30}, {WM_CONTEXTMENU, 50, 30}}, "rclick"},
+        ClickCase{"mouse=\"false\"", {{WM_LBUTTONDOWN, 50, 30}, {WM_LBUTTONUP, 50, 30}}, ""},
         ClickCase{"enabled=\"false\"",
                   {{WM_LBUTTONDOWN, 50, 30}, {WM_LBUTTONUP, 50, 30}, {WM_RBUTTONDOWN, 50, 30}}, ""}),
     testsupport::CaseIndex());
