@@ -8,6 +8,7 @@
 #include "skinui/control/ChildLayout.h"
 #include "skinui/control/Container.h"
 #include "skinui/control/Control.h"
+#include "skinui/control/GifAnim.h"
 #include "skinui/control/HorizontalLayout.h"
 #include "skinui/control/Label.h"
 #include "skinui/control/Option.h"
@@ -49,6 +50,7 @@ constexpr Entry kBuiltIns[] = {
     {"CheckBox", &Make<CCheckBoxUI>},
     {"Progress", &Make<CProgressUI>},
     {"Slider", &Make<CSliderUI>},
+    {"GifAnim", &Make<CGifAnimUI>},
 };
 
 }  // namespace
