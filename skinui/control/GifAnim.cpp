@@ -20,21 +20,6 @@ constexpr UINT kZeroDelayInterval = 100;
 // Animations may be far larger than other skin files.
 constexpr size_t kMaxGifBytes = 64u * 1024 * 1024;
 
-using CreateStreamOnHGlobalProc = HRESULT(WINAPI*)(HGLOBAL, BOOL, LPSTREAM*);
-
-CreateStreamOnHGlobalProc StreamFactory() {
-    // The toolkit DLL does not import ole32; GDI+ has loaded it already, and
-    // it stays loaded for the process because decoded images may hold streams.
-    static const CreateStreamOnHGlobalProc proc = [] {
-        HMODULE module = ::GetModuleHandleA("ole32.dll");
-        if (!module) module = ::LoadLibraryA("ole32.dll");
-        return module ? reinterpret_cast<CreateStreamOnHGlobalProc>(
-                            reinterpret_cast<void*>(::GetProcAddress(module, "CreateStreamOnHGlobal")))
-                      : nullptr;
-    }();
-    return proc;
-}
-
 struct GlobalFreeDeleter {
     void operator()(void* block) const { ::GlobalFree(block); }
 };
@@ -48,12 +33,10 @@ bool ReadGifBytes(const char* name, std::vector<char>& bytes) {
 // A stream over a copy of `bytes` that frees its memory when released.
 Microsoft::WRL::ComPtr<IStream> MemoryStream(const std::vector<char>& bytes) {
     Microsoft::WRL::ComPtr<IStream> stream;
-    const CreateStreamOnHGlobalProc create = StreamFactory();
-    if (!create) return stream;
     GlobalBlock block(::GlobalAlloc(GMEM_FIXED, bytes.size()));
     if (!block) return stream;
     std::memcpy(block.get(), bytes.data(), bytes.size());
-    if (SUCCEEDED(create(static_cast<HGLOBAL>(block.get()), TRUE, &stream))) block.release();
+    if (SUCCEEDED(::CreateStreamOnHGlobal(static_cast<HGLOBAL>(block.get()), TRUE, &stream))) block.release();
     return stream;
 }
 
