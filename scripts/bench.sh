@@ -3,9 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-packages.sh
-scripts/build-deps.sh
-scripts/prepare-wine.sh
+scripts/setup.sh
 cmake --preset x64 >/dev/null
 cmake --build --preset x64 --target post_request_bench markup_parse_bench >/dev/null
 

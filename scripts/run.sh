@@ -4,9 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-packages.sh
-scripts/build-deps.sh
-scripts/prepare-wine.sh
+scripts/setup.sh
 cmake --preset x64 >/dev/null
 cmake --build --preset x64 --target zstack-sim cloud-demo >/dev/null
 

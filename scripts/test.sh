@@ -4,9 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-packages.sh
-scripts/build-deps.sh
-scripts/prepare-wine.sh
+scripts/setup.sh
 
 cmake --preset i686 >/dev/null
 cmake --build --preset i686

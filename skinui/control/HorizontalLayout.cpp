@@ -30,8 +30,7 @@ void CHorizontalLayoutUI::SetPos(RECT rcPos) {
     }
     const bool vbar = IsBarShown(m_pVerticalScrollBar);
     const bool hbar = IsBarShown(m_pHorizontalScrollBar);
-    if (vbar) rc.right -= m_pVerticalScrollBar->GetFixedWidth();
-    if (hbar) rc.bottom -= m_pHorizontalScrollBar->GetFixedHeight();
+    rc = GetInnerRect();
 
     SIZE available = {rc.right - rc.left, rc.bottom - rc.top};
     if (hbar) available.cx += m_pHorizontalScrollBar->GetScrollRange();

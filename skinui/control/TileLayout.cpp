@@ -38,8 +38,7 @@ void CTileLayoutUI::SetPos(RECT rcPos) {
     }
     const bool vbar = IsBarShown(m_pVerticalScrollBar);
     const bool hbar = IsBarShown(m_pHorizontalScrollBar);
-    if (vbar) rc.right -= m_pVerticalScrollBar->GetFixedWidth();
-    if (hbar) rc.bottom -= m_pHorizontalScrollBar->GetFixedHeight();
+    rc = GetInnerRect();
 
     const int width = rc.right - rc.left;
     // An item width decides the column count; "columns" only counts without one.

@@ -26,8 +26,7 @@ void CVerticalLayoutUI::SetPos(RECT rcPos) {
     RECT rc = InsetItemRect();
     const bool vbar = IsBarShown(m_pVerticalScrollBar);
     const bool hbar = IsBarShown(m_pHorizontalScrollBar);
-    if (vbar) rc.right -= m_pVerticalScrollBar->GetFixedWidth();
-    if (hbar) rc.bottom -= m_pHorizontalScrollBar->GetFixedHeight();
+    rc = GetInnerRect();
     if (m_items.IsEmpty()) {
         UpdateScrollBars(rc, 0, 0);
         return;
