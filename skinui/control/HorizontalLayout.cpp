@@ -28,7 +28,6 @@ void CHorizontalLayoutUI::SetPos(RECT rcPos) {
         UpdateScrollBars(rc, 0, 0);
         return;
     }
-    const bool vbar = IsBarShown(m_pVerticalScrollBar);
     const bool hbar = IsBarShown(m_pHorizontalScrollBar);
     rc = GetInnerRect();
 
