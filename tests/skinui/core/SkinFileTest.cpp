@@ -13,6 +13,7 @@
 #include "tests/support/CaseNames.h"
 #include "tests/support/ChildProcess.h"
 #include "tests/support/Files.h"
+#include "tests/support/ResourceFolder.h"
 #include "tests/support/ZipBuilder.h"
 
 namespace {
@@ -40,15 +41,7 @@ std::string ExactlySized(size_t size) {
 
 class SkinFileTest : public testing::Test {
 protected:
-    void SetUp() override {
-        CPaintManagerUI::SetResourcePath(m_folder.Path().c_str());
-        CPaintManagerUI::SetResourceZip("", false);
-    }
-    void TearDown() override {
-        CPaintManagerUI::SetResourceZip("", false);
-        CPaintManagerUI::SetResourcePath("");
-    }
-    TempFolder m_folder;
+    testsupport::ResourceFolder m_folder;
 };
 
 TEST_F(SkinFileTest, ResourcePathGetsItsSeparator) {

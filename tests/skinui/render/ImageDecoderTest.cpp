@@ -10,6 +10,7 @@
 #include "skinui/render/SkinRender.h"
 #include "tests/support/Files.h"
 #include "tests/support/ImageFiles.h"
+#include "tests/support/ResourceFolder.h"
 #include "tests/support/ZipBuilder.h"
 
 namespace {
@@ -93,15 +94,7 @@ TEST(ImageDecoderTest, UndecodableAndHugeImagesAreRefused) {
 
 class ImageSourceTest : public testing::Test {
 protected:
-    void SetUp() override {
-        CPaintManagerUI::SetResourcePath(m_folder.Path().c_str());
-        CPaintManagerUI::SetResourceZip("", false);
-    }
-    void TearDown() override {
-        CPaintManagerUI::SetResourceZip("", false);
-        CPaintManagerUI::SetResourcePath("");
-    }
-    testsupport::TempFolder m_folder;
+    testsupport::ResourceFolder m_folder;
     testsupport::TempFolder m_other;
 };
 
