@@ -80,3 +80,18 @@ const char* ConfigFilePath() {
     if (!g_configPathForReading[0]) InitConfigFilePath();
     return g_configPathForReading;
 }
+
+bool GetConfigUrl(char* url, const char* key) {
+    if (!url) return false;
+    const char* path = ConfigFilePath();
+    memset(url, 0, kPathSize);
+    if (GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES) {
+        lstrcpynA(url, kDefaultPageUrl, kPathSize);
+        return false;
+    }
+    // Read afresh each time: an edited file takes effect without a restart.
+    if (GetPrivateProfileStringA("URL", key, kDefaultPageUrl, url, kPathSize, path) == 0)
+        lstrcpynA(url, kDefaultPageUrl, kPathSize);
+    url[kPathSize - 1] = '\0';
+    return true;
+}

@@ -14,3 +14,11 @@ bool ReadConfigFileNameFromRegistry(char* name);
 
 // The part of `path` before its last backslash, into a 255-byte buffer.
 void GetParentDir(char* dir, const char* path);
+
+// The page used when the file gives no address for a key. It names no server,
+// so a missing file never sends the program anywhere.
+constexpr const char* kDefaultPageUrl = "about:blank";
+
+// Section "URL", `key`, into a 1,024-byte buffer; the default page when the
+// file, key or value is missing. False only when the file does not exist.
+bool GetConfigUrl(char* url, const char* key);

@@ -3,10 +3,13 @@
 
 #include <windows.h>
 
+#include <cstring>
 #include <string>
+#include <utility>
 
 #include "app/UrlConfig.h"
 #include "tests/support/CaseNames.h"
+#include "tests/support/Files.h"
 
 namespace {
 
@@ -63,6 +66,68 @@ TEST(ConfigPathTest, RegistryNameIsAbsentOnTheMachineRoot) {
     EXPECT_FALSE(ReadConfigFileNameFromRegistry(name));
     EXPECT_EQ(name[0], '\0');
     EXPECT_FALSE(ReadConfigFileNameFromRegistry(nullptr));
+}
+
+// The configuration file beside this program, present for one test.
+class ConfigUrlTest : public testing::Test {
+protected:
+    void TearDown() override { testsupport::RemoveFile(ConfigFilePath()); }
+    static void WriteConfig(const std::string& text) {
+        ASSERT_TRUE(testsupport::WriteWholeFile(ConfigFilePath(), text));
+    }
+    static std::pair<bool, std::string> Read(const char* key) {
+        char url[1024];
+        memset(url, 'x', sizeof(url));
+        const bool found = GetConfigUrl(url, key);
+        return {found, url};
+    }
+};
+
+struct ConfigCase {
+    const char* file;  // nullptr: no file
+    const char* key;
+    bool found;
+    const char* url;
+};
+
+class ConfigUrlCaseTest : public ConfigUrlTest, public testing::WithParamInterface<ConfigCase> {};
+
+TEST_P(ConfigUrlCaseTest, ReadsTheKeyOrFallsBackToTheDefaultPage) {
+    const ConfigCase& c = GetParam();
+    testsupport::RemoveFile(ConfigFilePath());
+    if (c.file) WriteConfig(c.file);
+    const auto [found, url] = Read(c.key);
+    EXPECT_EQ(found, c.found);
+    EXPECT_EQ(url, c.url);
+}
+
+const char kBothKeys[] = "[URL]\r\nHomePage=http://127.0.0.1:1/home\r\nSearchPage=http://127.0.0.1:1/s?q=\r\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, ConfigUrlCaseTest,
+    testing::Values(ConfigCase{kBothKeys, "HomePage", true, "http://127.0.0.1:1/home"},
+                    ConfigCase{kBothKeys, "SearchPage", true, "http://127.0.0.1:1/s?q="},
+                    ConfigCase{nullptr, "HomePage", false, kDefaultPageUrl},
+                    ConfigCase{"[URL]\r\nHomePage=\r\n", "HomePage", true, kDefaultPageUrl},
+                    ConfigCase{"[Other]\r\nHomePage=http://127.0.0.1:1/\r\n", "HomePage", true, kDefaultPageUrl},
+                    ConfigCase{"[Other]\r\nHomePage=http://127.0.0.1:1/\r\n", "SearchPage", true, kDefaultPageUrl}),
+    testsupport::CaseIndex());
+
+TEST_F(ConfigUrlTest, LongValueIsCutTo1023Characters) {
+    WriteConfig("[URL]\r\nHomePage=" + std::string(1500, 'a') + "\r\n");
+    EXPECT_EQ(Read("HomePage").second, std::string(1023, 'a'));
+}
+
+TEST_F(ConfigUrlTest, AnEditedFileTakesEffectAtTheNextRead) {
+    WriteConfig("[URL]\r\nHomePage=http://127.0.0.1:1/a\r\n");
+    EXPECT_EQ(Read("HomePage").second, "http://127.0.0.1:1/a");
+    WriteConfig("[URL]\r\nHomePage=http://127.0.0.1:1/b\r\n");
+    EXPECT_EQ(Read("HomePage").second, "http://127.0.0.1:1/b");
+}
+
+TEST_F(ConfigUrlTest, NullBufferReturnsFalse) {
+    WriteConfig(kBothKeys);
+    EXPECT_FALSE(GetConfigUrl(nullptr, "HomePage"));
 }
 
 }  // namespace

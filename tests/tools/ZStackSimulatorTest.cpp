@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "cloud/PostRequest.h"
+#include "tools/zstack-sim/StorePages.h"
 #include "tools/zstack-sim/ZStackSimulator.h"
 
 namespace {
@@ -40,5 +41,35 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"not json", ""},
         RefusalCase{R"({"a":{},"b":{}})", ""}),
     [](const testing::TestParamInfo<RefusalCase>& info) { return "Case" + std::to_string(info.index); });
+
+struct PageCase {
+    const char* method;
+    const char* target;
+    bool isPage;
+    const char* expectedInReply;
+};
+
+class StorePageTest : public testing::TestWithParam<PageCase> {};
+
+TEST_P(StorePageTest, ServesTheStorePages) {
+    SeenRequest request;
+    request.method = GetParam().method;
+    request.target = GetParam().target;
+    ASSERT_EQ(IsStorePageRequest(request), GetParam().isPage);
+    if (!GetParam().isPage) return;
+    const std::string reply = StorePage(request).bytes;
+    EXPECT_NE(reply.find(GetParam().expectedInReply), std::string::npos) << reply;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Targets, StorePageTest,
+    testing::Values(PageCase{"GET", "/store/", true, "window.external.vl_submit()"},
+                    PageCase{"GET", "/store/search?q=abc", true, "Results for abc"},
+                    // Search text never becomes markup in the page.
+                    PageCase{"GET", "/store/search?q=<b>&", true, "Results for &lt;b&gt;&amp;"},
+                    PageCase{"GET", "/store/other", true, "404"},
+                    PageCase{"POST", "/store/", false, ""},
+                    PageCase{"GET", "/zstack/api", false, ""}),
+    [](const testing::TestParamInfo<PageCase>& info) { return "Case" + std::to_string(info.index); });
 
 }  // namespace

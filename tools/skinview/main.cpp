@@ -8,15 +8,11 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
-#include <vector>
 
-#include "skinui/core/GdiHandles.h"
 #include "skinui/core/Markup.h"
 #include "skinui/core/PaintManager.h"
 #include "skinui/core/WindowImplBase.h"
-
-#define STB_IMAGE_WRITE_IMPLEMENTATION
-#include <stb_image_write.h>
+#include "tools/common/PngFile.h"
 
 namespace {
 
@@ -52,31 +48,6 @@ private:
 int Usage() {
     fprintf(stderr, "usage: skinview <skin file> [--folder DIR] [--zip NAME] [--output FILE.png]\n");
     return 2;
-}
-
-bool SavePng(HWND hwnd, const char* path) {
-    RECT rc;
-    GetClientRect(hwnd, &rc);
-    const int width = rc.right, height = rc.bottom;
-    if (width <= 0 || height <= 0) return false;
-    void* bits = nullptr;
-    BitmapHandle bitmap = CreateTopDownDib(nullptr, width, height, &bits);
-    MemoryDc dc(CreateCompatibleDC(nullptr));
-    if (!bitmap || !dc) return false;
-    std::vector<unsigned char> rgba(static_cast<size_t>(width) * height * 4);
-    {
-        SelectGuard select(dc.get(), bitmap.get());
-        SendMessageA(hwnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.get()), PRF_CLIENT);
-        GdiFlush();
-        const auto* bgra = static_cast<const unsigned char*>(bits);
-        for (size_t i = 0; i < static_cast<size_t>(width) * height; ++i) {
-            rgba[4 * i] = bgra[4 * i + 2];
-            rgba[4 * i + 1] = bgra[4 * i + 1];
-            rgba[4 * i + 2] = bgra[4 * i];
-            rgba[4 * i + 3] = 255;
-        }
-    }
-    return stbi_write_png(path, width, height, 4, rgba.data(), width * 4) != 0;
 }
 
 }  // namespace
@@ -118,7 +89,7 @@ int main(int argc, char** argv) {
     window.ShowWindow(true, false);
     if (!output.empty()) {
         UpdateWindow(window.GetHWND());
-        const bool saved = SavePng(window.GetHWND(), output.c_str());
+        const bool saved = tools::SaveClientAsPng(window.GetHWND(), output.c_str());
         DestroyWindow(window.GetHWND());
         if (!saved) {
             fprintf(stderr, "skinview: cannot write \"%s\"\n", output.c_str());

@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <memory>
 
+#include "tools/zstack-sim/StorePages.h"
+
 namespace {
 
 // The outer reply: {"state":"Done","result":"<reply JSON as text>"}.
@@ -73,6 +75,8 @@ bool ZStackSimulator::ParseMode(const std::string& name, Mode& mode) {
 }
 
 ServerReply ZStackSimulator::Answer(const SeenRequest& request) {
+    // The pages keep working while the API is told to misbehave.
+    if (IsStorePageRequest(request)) return StorePage(request);
     switch (m_mode.load()) {
         case Mode::Status500:
             return ServerReply::Status(500, "{\"error\":\"internal error\"}");
