@@ -225,7 +225,9 @@ CControlUI* CPaintManagerUI::FindControl(POINT pt) const {
 }
 
 void CPaintManagerUI::InvalidateArea(const RECT& rc) {
-    if (m_hWndPaint) ::InvalidateRect(m_hWndPaint, &rc, FALSE);
+    // An empty area repaints nothing; controls not yet laid out ask for one
+    // many times while a skin is built, and each call is a trip to the server.
+    if (m_hWndPaint && !::IsRectEmpty(&rc)) ::InvalidateRect(m_hWndPaint, &rc, FALSE);
 }
 
 // --- Notifications ------------------------------------------------------------------------

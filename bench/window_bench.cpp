@@ -1,0 +1,296 @@
+// A window of many controls: the toolkit's one window against the same UI
+// made of native child windows, side by side in rounds. Also the toolkit's
+// scaling from 200 to 20,000 controls, a full repaint of a 1280x800 window
+// against one BitBlt of its back buffer, and a one-button repaint against
+// the full repaint.
+#include <windows.h>
+
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "bench/BenchStats.h"
+#include "skinui/control/Control.h"
+#include "skinui/core/GdiHandles.h"
+#include "skinui/core/PaintManager.h"
+#include "skinui/core/SkinBuilder.h"
+
+namespace {
+
+using namespace SkinUI;
+using Clock = std::chrono::steady_clock;
+
+constexpr int kWidth = 1280;
+constexpr int kHeight = 800;
+constexpr int kPerRow = 10;
+constexpr int kRowHeight = 24;
+constexpr int kRounds = 5;
+constexpr int kRepaints = 60;
+
+double MsSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// Private committed memory of the process (Wine reports no private bytes).
+double CommittedMb() {
+    size_t total = 0;
+    MEMORY_BASIC_INFORMATION info;
+    for (const char* at = nullptr; VirtualQuery(at, &info, sizeof(info)) == sizeof(info);
+         at = static_cast<const char*>(info.BaseAddress) + info.RegionSize) {
+        if (info.State == MEM_COMMIT && info.Type == MEM_PRIVATE) total += info.RegionSize;
+        if (static_cast<const char*>(info.BaseAddress) + info.RegionSize < at) break;
+    }
+    return static_cast<double>(total) / (1024.0 * 1024.0);
+}
+
+int CountThreadWindows() {
+    int count = 0;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND hwnd, LPARAM param) -> BOOL {
+            auto* counter = reinterpret_cast<int*>(param);
+            ++*counter;
+            EnumChildWindows(
+                hwnd, [](HWND, LPARAM inner) -> BOOL { return ++*reinterpret_cast<int*>(inner), TRUE; }, param);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&count));
+    return count;
+}
+
+void Pump() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+}
+
+// Rows of labels, buttons and options, ten rows to a group, in nested layouts.
+std::string SkinOf(int controls) {
+    std::string out = "<Window size=\"1280,800\"><VerticalLayout bkcolor=\"#FFF4F6FA\" vscrollbar=\"false\">";
+    int made = 0;
+    for (int group = 0; made < controls; ++group) {
+        out += "<VerticalLayout height=\"" + std::to_string(10 * kRowHeight) + "\" inset=\"4,0,4,0\">";
+        for (int row = 0; row < 10 && made < controls; ++row) {
+            out += "<HorizontalLayout height=\"" + std::to_string(kRowHeight) + "\" childpadding=\"4\">";
+            for (int col = 0; col < kPerRow && made < controls; ++col, ++made) {
+                const std::string number = std::to_string(made);
+                switch (made % 3) {
+                    case 0: out += "<Label width=\"120\" text=\"Label " + number + "\" />"; break;
+                    case 1:
+                        out += "<Button name=\"b" + number + "\" width=\"120\" text=\"Button " + number +
+                               "\" bkcolor=\"#FFE0E6F0\" hotbkcolor=\"#FFC8D8F0\" />";
+                        break;
+                    default:
+                        out += "<Option width=\"120\" group=\"g" + std::to_string(group) + "\" text=\"Option " +
+                               number + "\" />";
+                        break;
+                }
+            }
+            out += "</HorizontalLayout>";
+        }
+        out += "</VerticalLayout>";
+    }
+    return out + "</VerticalLayout></Window>";
+}
+
+LRESULT CALLBACK SkinWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    auto* manager = reinterpret_cast<CPaintManagerUI*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    LRESULT result = 0;
+    if (manager && manager->HandleWindowMessage(msg, wParam, lParam, result)) return result;
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+HWND MakeTopWindow(const char* className, WNDPROC proc) {
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = proc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = className;
+    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    RegisterClassA(&wc);
+    return CreateWindowExA(0, className, "bench", WS_POPUP | WS_VISIBLE, 0, 0, kWidth, kHeight, nullptr, nullptr,
+                           wc.hInstance, nullptr);
+}
+
+// The toolkit's window: built, laid out and painted once.
+struct SkinWindow {
+    HWND hwnd = nullptr;
+    CPaintManagerUI manager;
+
+    explicit SkinWindow(const std::string& skin) {
+        hwnd = MakeTopWindow("BenchSkinWindow", SkinWindowProc);
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&manager));
+        manager.AttachWindow(hwnd);
+        const auto t0 = Clock::now();
+        CSkinBuilder builder;
+        CControlUI* root = builder.Build(skin.c_str(), nullptr, nullptr, &manager);
+        const auto t1 = Clock::now();
+        manager.AttachRoot(root);
+        const auto t2 = Clock::now();
+        UpdateWindow(hwnd);
+        GdiFlush();
+        if (getenv("BENCH_SPLIT"))
+            fprintf(stderr, "build %.1f attach %.1f paint %.1f\n", std::chrono::duration<double, std::milli>(t1 - t0).count(),
+                    std::chrono::duration<double, std::milli>(t2 - t1).count(), MsSince(t2));
+    }
+    ~SkinWindow() {
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+        DestroyWindow(hwnd);
+    }
+};
+
+LRESULT CALLBACK NativeWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+// The same grid of native controls: statics, push buttons and radio buttons.
+struct NativeWindow {
+    HWND hwnd = nullptr;
+    FontHandle font;
+
+    explicit NativeWindow(int controls) : font(CreateFontA(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Tahoma")) {
+        hwnd = MakeTopWindow("BenchNativeWindow", NativeWindowProc);
+        HINSTANCE instance = GetModuleHandleA(nullptr);
+        for (int i = 0; i < controls; ++i) {
+            const int row = i / kPerRow, col = i % kPerRow;
+            const int x = 4 + col * 124, y = row * kRowHeight;
+            const std::string number = std::to_string(i);
+            HWND child = nullptr;
+            switch (i % 3) {
+                case 0:
+                    child = CreateWindowExA(0, "STATIC", ("Label " + number).c_str(), WS_CHILD | WS_VISIBLE, x, y,
+                                            120, kRowHeight, hwnd, nullptr, instance, nullptr);
+                    break;
+                case 1:
+                    child = CreateWindowExA(0, "BUTTON", ("Button " + number).c_str(),
+                                            WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, x, y, 120, kRowHeight, hwnd,
+                                            nullptr, instance, nullptr);
+                    break;
+                default:
+                    child = CreateWindowExA(0, "BUTTON", ("Option " + number).c_str(),
+                                            WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON | (row % 10 == 0 && col < 3 ? WS_GROUP : 0),
+                                            x, y, 120, kRowHeight, hwnd, nullptr, instance, nullptr);
+                    break;
+            }
+            SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
+        }
+        RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        GdiFlush();
+    }
+    ~NativeWindow() { DestroyWindow(hwnd); }
+};
+
+struct Measure {
+    double ms = 0;
+    double mb = 0;
+    int windows = 0;
+};
+
+template <typename Window, typename Arg>
+Measure Open(const Arg& arg) {
+    Pump();
+    const double before = CommittedMb();
+    const auto start = Clock::now();
+    Measure m;
+    {
+        Window window(arg);
+        m.ms = MsSince(start);
+        m.mb = CommittedMb() - before;
+        m.windows = CountThreadWindows();
+    }
+    Pump();
+    return m;
+}
+
+void CompareWithNative(int controls) {
+    const std::string skin = SkinOf(controls);
+    std::vector<double> skinMs, nativeMs, skinMb, nativeMb, speed, memory;
+    int skinWindows = 0, nativeWindows = 0;
+    for (int round = 0; round < kRounds; ++round) {
+        const Measure s = Open<SkinWindow>(skin);
+        const Measure n = Open<NativeWindow>(controls);
+        skinMs.push_back(s.ms);
+        nativeMs.push_back(n.ms);
+        skinMb.push_back(s.mb);
+        nativeMb.push_back(n.mb);
+        speed.push_back(n.ms / s.ms);
+        if (s.mb > 0) memory.push_back(n.mb / s.mb);
+        skinWindows = s.windows;
+        nativeWindows = n.windows;
+    }
+    printf("%d controls: build + layout + first paint\n", controls);
+    printf("  %-22s median %8.1f ms  (%.1f-%.1f)  memory %6.2f MB  windows %d\n", "toolkit", bench::Median(skinMs),
+           bench::Lowest(skinMs), bench::Highest(skinMs), bench::Median(skinMb), skinWindows);
+    printf("  %-22s median %8.1f ms  (%.1f-%.1f)  memory %6.2f MB  windows %d\n", "native child windows",
+           bench::Median(nativeMs), bench::Lowest(nativeMs), bench::Highest(nativeMs), bench::Median(nativeMb),
+           nativeWindows);
+    printf("  speed-up %.1fx (per round %.1f-%.1f; target >= 10), memory %.1fx less (target >= 10)\n",
+           bench::Median(speed), bench::Lowest(speed), bench::Highest(speed), bench::Median(memory));
+}
+
+void Scaling() {
+    printf("scaling of the toolkit window (build + layout + first paint)\n");
+    double first = 0;
+    for (int controls : {200, 2000, 20000}) {
+        const std::string skin = SkinOf(controls);
+        std::vector<double> ms;
+        for (int round = 0; round < kRounds; ++round) ms.push_back(Open<SkinWindow>(skin).ms);
+        const double perControl = bench::Median(ms) * 1000.0 / controls;
+        if (first == 0) first = perControl;
+        printf("  %6d controls  median %8.1f ms  %6.2f us per control  (%.2fx the 200-control cost)\n", controls,
+               bench::Median(ms), perControl, perControl / first);
+    }
+}
+
+double TimeRepaints(const std::function<void()>& paint) {
+    std::vector<double> ms;
+    for (int i = 0; i < kRepaints; ++i) {
+        const auto start = Clock::now();
+        paint();
+        GdiFlush();
+        ms.push_back(MsSince(start));
+    }
+    return bench::Median(ms);
+}
+
+void Repaints() {
+    SkinWindow window(SkinOf(500));
+    Pump();
+    HWND hwnd = window.hwnd;
+    const double full = TimeRepaints([&] { RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); });
+
+    WindowDc screen = GetWindowDc(hwnd);
+    MemoryDc memory(CreateCompatibleDC(screen.get()));
+    BitmapHandle buffer(CreateCompatibleBitmap(screen.get(), kWidth, kHeight));
+    SelectGuard select(memory.get(), buffer.get());
+    const double floor = TimeRepaints([&] { BitBlt(screen.get(), 0, 0, kWidth, kHeight, memory.get(), 0, 0, SRCCOPY); });
+
+    // One button's hot state, on and off: only its rectangle is repainted.
+    CControlUI* button = window.manager.FindControl("b1");
+    const RECT pos = button ? button->GetPos() : RECT{};
+    const LPARAM over = MAKELPARAM((pos.left + pos.right) / 2, (pos.top + pos.bottom) / 2);
+    const LPARAM away = MAKELPARAM(kWidth - 2, kHeight - 2);
+    bool inside = false;
+    const double partial = TimeRepaints([&] {
+        inside = !inside;
+        SendMessageA(hwnd, WM_MOUSEMOVE, 0, inside ? over : away);
+        UpdateWindow(hwnd);
+    });
+
+    printf("repaint of a %dx%d window of 500 controls\n", kWidth, kHeight);
+    printf("  %-28s median %7.3f ms\n", "full repaint", full);
+    printf("  %-28s median %7.3f ms\n", "one full-window BitBlt", floor);
+    printf("  %-28s median %7.3f ms\n", "one button's hot state", partial);
+    printf("  full repaint / floor: %.2f (target <= 4)\n", full / floor);
+    printf("  partial / full: %.1f%% (target <= 5%%)\n", 100.0 * partial / full);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::string only = argc > 1 ? argv[1] : "";
+    if (only.empty() || only == "compare") CompareWithNative(2000);
+    if (only.empty() || only == "scaling") Scaling();
+    if (only.empty() || only == "repaint") Repaints();
+    return 0;
+}
