@@ -34,10 +34,6 @@ void* CDateTimeUI::AsInterface(const char* name) {
     return CLabelUI::AsInterface(name);
 }
 
-UINT CDateTimeUI::GetInputFlags() const {
-    return IsEnabled() ? static_cast<UINT>(INPUT_TAB_STOP) : 0u;
-}
-
 HWND CDateTimeUI::GetNativeWindow() const {
     return m_pWindow ? m_pWindow->GetHWND() : nullptr;
 }
@@ -76,12 +72,14 @@ void CDateTimeUI::SetPos(RECT rc) {
 
 void CDateTimeUI::SetVisible(bool visible) {
     CLabelUI::SetVisible(visible);
-    if (!IsVisible() && m_pManager) m_pManager->FocusControl(nullptr);
+    // The native window must not stay over a hidden control.
+    if (!IsVisible() && m_pWindow && m_pManager) m_pManager->FocusControl(nullptr);
 }
 
 void CDateTimeUI::SetVisibleByParent(bool visible) {
     CLabelUI::SetVisibleByParent(visible);
-    if (!IsVisible() && m_pManager) m_pManager->FocusControl(nullptr);
+    // The native window must not stay over a hidden control.
+    if (!IsVisible() && m_pWindow && m_pManager) m_pManager->FocusControl(nullptr);
 }
 
 void CDateTimeUI::HandleEvent(TControlEvent& event) {

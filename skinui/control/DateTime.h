@@ -22,7 +22,6 @@ public:
 
     const char* GetTypeName() const override;
     void* AsInterface(const char* name) override;
-    UINT GetInputFlags() const override;
     void SetPos(RECT rc) override;
     void SetVisible(bool visible = true) override;
     void SetVisibleByParent(bool visible) override;

@@ -82,12 +82,14 @@ void CEditUI::SetPos(RECT rc) {
 
 void CEditUI::SetVisible(bool visible) {
     CLabelUI::SetVisible(visible);
-    if (!IsVisible() && m_pManager) m_pManager->FocusControl(nullptr);
+    // The native window must not stay over a hidden control.
+    if (!IsVisible() && m_pWindow && m_pManager) m_pManager->FocusControl(nullptr);
 }
 
 void CEditUI::SetVisibleByParent(bool visible) {
     CLabelUI::SetVisibleByParent(visible);
-    if (!IsVisible() && m_pManager) m_pManager->FocusControl(nullptr);
+    // The native window must not stay over a hidden control.
+    if (!IsVisible() && m_pWindow && m_pManager) m_pManager->FocusControl(nullptr);
 }
 
 void CEditUI::SetEnabled(bool enabled) {

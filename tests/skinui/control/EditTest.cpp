@@ -6,9 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "skinui/control/DateTime.h"
 #include "skinui/control/Edit.h"
+#include "skinui/control/RichEdit.h"
 #include "skinui/core/GdiHandles.h"
 #include "skinui/core/PaintManager.h"
+#include "skinui/core/SkinBuilder.h"
 #include "tests/support/ControlHarness.h"
 #include "tests/support/ThreadWindows.h"
 
@@ -220,6 +223,36 @@ TEST(EditTest, MeasuresOneFontLinePlusSix) {
     const SIZE size = edit->MeasureSize(SIZE{300, 200});
     EXPECT_EQ(size.cx, 80);
     EXPECT_EQ(size.cy, h.window.Manager().FontInfoByIndex(-1)->tm.tmHeight + 6);
+}
+
+TEST(EditTest, HidingTheControlClosesItsNativeWindow) {
+    ControlHarness h;
+    auto* edit = AddFocusedEdit(h, "");
+    ASSERT_NE(edit->GetNativeWindow(), nullptr);
+    edit->SetVisible(false);
+    h.window.Pump();
+    EXPECT_EQ(edit->GetNativeWindow(), nullptr);
+    EXPECT_EQ(h.window.Manager().FocusedControl(), nullptr);
+}
+
+TEST(InputElementsTest, SkinElementsMakeTheInputControls) {
+    testsupport::TestWindow window;
+    CSkinBuilder builder;
+    CControlUI* root = builder.Build(
+        "<Window><VerticalLayout><Edit name=\"search\" maxchar=\"20\"/><DateTime/>"
+        "<RichEdit text=\"rich\"/></VerticalLayout></Window>",
+        nullptr, nullptr, &window.Manager());
+    ASSERT_NE(root, nullptr);
+    window.Manager().AttachRoot(root);
+    auto* container = static_cast<IContainerUI*>(root->AsInterface("IContainer"));
+    ASSERT_NE(container, nullptr);
+    std::vector<std::string> types;
+    for (int i = 0; i < container->GetCount(); ++i) types.push_back(container->GetItemAt(i)->GetTypeName());
+    EXPECT_EQ(types, (std::vector<std::string>{"EditUI", "DateTimeUI", "RichEditUI"}));
+    auto* search = static_cast<CEditUI*>(window.Manager().FindControl("search")->AsInterface("Edit"));
+    ASSERT_NE(search, nullptr);
+    EXPECT_EQ(search->GetMaxChar(), 20u);
+    EXPECT_EQ(std::string(container->GetItemAt(2)->GetText()), "rich");
 }
 
 }  // namespace
