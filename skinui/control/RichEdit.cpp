@@ -54,6 +54,9 @@ CRichEditUI::~CRichEditUI() {
     if (m_bFilterAdded && m_pManager) m_pManager->RemoveFilter(this);
     if (m_pManager) m_pManager->StopAllTimers(this);
     if (m_pTwh) {
+        // Going while focused or captured: the caret and the capture go with it.
+        if (m_bFocused) TxSendMessage(WM_KILLFOCUS, 0, 0, nullptr);
+        if (m_pTwh->IsCaptured() && m_pManager) m_pManager->ReleaseMouse();
         m_pTwh->Shutdown();
         m_pTwh.Reset();
     }
