@@ -8,11 +8,14 @@
 #include "skinui/control/ChildLayout.h"
 #include "skinui/control/Container.h"
 #include "skinui/control/Control.h"
+#include "skinui/control/DateTime.h"
+#include "skinui/control/Edit.h"
 #include "skinui/control/GifAnim.h"
 #include "skinui/control/HorizontalLayout.h"
 #include "skinui/control/Label.h"
 #include "skinui/control/Option.h"
 #include "skinui/control/Progress.h"
+#include "skinui/control/RichEdit.h"
 #include "skinui/control/ScrollBar.h"
 #include "skinui/control/Slider.h"
 #include "skinui/control/TabLayout.h"
@@ -51,6 +54,9 @@ constexpr Entry kBuiltIns[] = {
     {"Progress", &Make<CProgressUI>},
     {"Slider", &Make<CSliderUI>},
     {"GifAnim", &Make<CGifAnimUI>},
+    {"Edit", &Make<CEditUI>},
+    {"DateTime", &Make<CDateTimeUI>},
+    {"RichEdit", &Make<CRichEditUI>},
 };
 
 }  // namespace
