@@ -24,7 +24,7 @@ def title_bar(width, height):
 
 def banner(width, height):
     c = art.Canvas(width, height)
-    c.gradient((0, 0, width, height), BLUE, (236, 243, 252))
+    c.gradient((0, 0, width, height), BLUE, WHITE)
     # The product mark: a rounded tile with a crescent-like ring.
     size = 56
     left, top = (width - size) // 2, (height - size) // 2
