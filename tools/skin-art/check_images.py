@@ -7,6 +7,7 @@ import struct
 import sys
 import zlib
 
+sys.dont_write_bytecode = True  # nothing written into the source tree
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import plugin_images  # noqa: E402
 import skin_art  # noqa: E402

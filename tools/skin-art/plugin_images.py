@@ -4,6 +4,7 @@
 import os
 import sys
 
+sys.dont_write_bytecode = True  # nothing written into the source tree
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import skin_art as art  # noqa: E402
 
