@@ -45,7 +45,22 @@ struct Plugin {
     bool Loaded() const { return init && send; }
 };
 
-HWND FindPluginWindow() { return FindWindowA("UninstallMainWnd", nullptr); }
+// This process's uninstall window (other test programs may show their own).
+HWND FindPluginWindow() {
+    HWND found = nullptr;
+    EnumWindows(
+        [](HWND hwnd, LPARAM param) -> BOOL {
+            DWORD process = 0;
+            GetWindowThreadProcessId(hwnd, &process);
+            char name[64] = {};
+            GetClassNameA(hwnd, name, sizeof(name));
+            if (process != GetCurrentProcessId() || strcmp(name, "UninstallMainWnd") != 0) return TRUE;
+            *reinterpret_cast<HWND*>(param) = hwnd;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
 
 // The window once shown and painted: the toolkit lays out at the first paint,
 // and a click that comes before it finds no button (no user could aim it).

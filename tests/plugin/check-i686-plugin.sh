@@ -4,6 +4,7 @@
 #   installer <plugin dir> <script> <out dir>  the example script builds with makensis
 # Exit code 77 (skipped) when the i686 build has not made the DLL.
 set -euo pipefail
+export LC_ALL=C  # tool output is matched below
 mode=$1
 dir=$2
 dll="$dir/VLSetupSkinDll.dll"
