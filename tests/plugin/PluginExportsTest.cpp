@@ -294,6 +294,32 @@ int LoggedRun() {
     return 0;
 }
 
+// Refuses to create the uninstall window, as a failing system would.
+LRESULT CALLBACK RefuseUninstallWindow(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_CREATEWND) {
+        const auto* create = reinterpret_cast<const CBT_CREATEWNDA*>(lParam);
+        const char* name = create->lpcs->lpszClass;
+        if (!IS_INTRESOURCE(name) && strcmp(name, "UninstallMainWnd") == 0) return 1;
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+int NoWindow() {
+    Plugin plugin;
+    CHECK(plugin.Loaded());
+    const HHOOK hook = SetWindowsHookExA(WH_CBT, RefuseUninstallWindow, GetModuleHandleA(nullptr), 0);
+    CHECK(hook != nullptr);
+    int code = kUntouched;
+    const char* result = plugin.init(nullptr, "D:\\Crewlet", &code);
+    UnhookWindowsHookEx(hook);
+    CHECK(result && strcmp(result, "close") == 0);
+    CHECK(code == 0);
+    CHECK(FindPluginWindow() == nullptr);
+    CHECK(plugin.send("INSTALLPROGRESS", 30) == 0);
+    CHECK(plugin.send("INSTALLFINISH", 0) == 0);
+    return 0;
+}
+
 void PostEscape(HWND hwnd) { PostMessageA(hwnd, WM_KEYDOWN, VK_ESCAPE, 0); }
 void ClickCancel(HWND hwnd) { PostClick(hwnd, plugintest::ControlCentre("CancelBtn", 0)); }
 void ClickClose(HWND hwnd) { PostClick(hwnd, plugintest::ControlCentre("CloseBtn", 0)); }
@@ -309,6 +335,7 @@ const bool registered = [] {
     testsupport::RegisterChildScenario("flood", ProgressFlood);
     testsupport::RegisterChildScenario("close-during-progress", CloseDuringProgress);
     testsupport::RegisterChildScenario("logged", LoggedRun);
+    testsupport::RegisterChildScenario("no-window", NoWindow);
     return true;
 }();
 
@@ -321,7 +348,7 @@ TEST_P(PluginExportsTest, RunsToTheEnd) {
 
 INSTANTIATE_TEST_SUITE_P(Scenarios, PluginExportsTest,
                          testing::Values("silent", "lower-case-s", "uninstall", "cancel", "close", "escape", "alt-f4",
-                                         "flood", "close-during-progress", "logged"),
+                                         "flood", "close-during-progress", "logged", "no-window"),
                          [](const testing::TestParamInfo<const char*>& info) {
                              std::string name = info.param;
                              for (char& c : name)
