@@ -1,0 +1,51 @@
+"""Checks that the committed plug-in images are what plugin_images.py draws
+(compared pixel by pixel, so zlib versions do not matter).
+    python3 tools/skin-art/check_images.py plugin/skin
+"""
+import os
+import struct
+import sys
+import zlib
+
+sys.dont_write_bytecode = True  # nothing written into the source tree
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import plugin_images  # noqa: E402
+import skin_art  # noqa: E402
+
+
+def png_pixels(data):
+    """(width, height, raw scanlines) of an 8-bit RGBA PNG written by skin_art."""
+    if data[:8] != b"\x89PNG\r\n\x1a\n":
+        raise ValueError("not a PNG")
+    pos, idat, size = 8, b"", None
+    while pos < len(data):
+        length, kind = struct.unpack(">I4s", data[pos:pos + 8])
+        body = data[pos + 8:pos + 8 + length]
+        if kind == b"IHDR":
+            size = struct.unpack(">II", body[:8])
+        elif kind == b"IDAT":
+            idat += body
+        pos += 12 + length
+    return size[0], size[1], zlib.decompress(idat)
+
+
+def main(folder):
+    stale = []
+    for name, canvas in sorted(plugin_images.image_set().items()):
+        path = os.path.join(folder, name)
+        try:
+            with open(path, "rb") as f:
+                committed = png_pixels(f.read())
+        except (OSError, ValueError) as error:
+            stale.append("%s (%s)" % (name, error))
+            continue
+        if committed != png_pixels(skin_art.png_bytes(canvas)):
+            stale.append(name)
+    if stale:
+        print("regenerate with plugin_images.py: " + ", ".join(stale))
+        return 1
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1]))
