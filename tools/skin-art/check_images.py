@@ -1,6 +1,7 @@
-"""Checks that the committed plug-in images are what plugin_images.py draws
+"""Checks that committed skin images are what their generator draws
 (compared pixel by pixel, so zlib versions do not matter).
-    python3 tools/skin-art/check_images.py plugin/skin
+    python3 tools/skin-art/check_images.py plugin_images plugin/skin
+    python3 tools/skin-art/check_images.py store_images skins/store
 """
 import os
 import struct
@@ -9,7 +10,7 @@ import zlib
 
 sys.dont_write_bytecode = True  # nothing written into the source tree
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-import plugin_images  # noqa: E402
+import importlib  # noqa: E402
 import skin_art  # noqa: E402
 
 
@@ -29,9 +30,10 @@ def png_pixels(data):
     return size[0], size[1], zlib.decompress(idat)
 
 
-def main(folder):
+def main(generator, folder):
+    images = importlib.import_module(generator)
     stale = []
-    for name, canvas in sorted(plugin_images.image_set().items()):
+    for name, canvas in sorted(images.image_set().items()):
         path = os.path.join(folder, name)
         try:
             with open(path, "rb") as f:
@@ -42,10 +44,10 @@ def main(folder):
         if committed != png_pixels(skin_art.png_bytes(canvas)):
             stale.append(name)
     if stale:
-        print("regenerate with plugin_images.py: " + ", ".join(stale))
+        print("regenerate with %s.py: %s" % (generator, ", ".join(stale)))
         return 1
     return 0
 
 
 if __name__ == "__main__":
-    sys.exit(main(sys.argv[1]))
+    sys.exit(main(sys.argv[1], sys.argv[2]))
