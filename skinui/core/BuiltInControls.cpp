@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "skinui/control/ActiveX.h"
 #include "skinui/control/Button.h"
 #include "skinui/control/CheckBox.h"
 #include "skinui/control/ChildLayout.h"
@@ -19,6 +20,7 @@
 #include "skinui/control/Text.h"
 #include "skinui/control/TileLayout.h"
 #include "skinui/control/VerticalLayout.h"
+#include "skinui/control/WebBrowser.h"
 
 namespace SkinUI {
 namespace detail {
@@ -51,6 +53,8 @@ constexpr Entry kBuiltIns[] = {
     {"Progress", &Make<CProgressUI>},
     {"Slider", &Make<CSliderUI>},
     {"GifAnim", &Make<CGifAnimUI>},
+    {"ActiveX", &Make<CActiveXUI>},
+    {"WebBrowser", &Make<CWebBrowserUI>},
 };
 
 }  // namespace
