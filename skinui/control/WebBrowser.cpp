@@ -81,8 +81,10 @@ bool CWebBrowserUI::DoCreateControl() {
         m_pManager->AddAccelerator(this);
     }
     GetControl(IID_IWebBrowser2, reinterpret_cast<void**>(m_pWebBrowser2.ReleaseAndGetAddressOf()));
-    if (m_bAutoNavi && !m_sHomePage.IsEmpty()) Navigate2(m_sHomePage.GetData());
+    // Connected first: the browser raises BeforeNavigate2 inside Navigate2,
+    // and the handler must see (and may cancel) the home page's too.
     RegisterEventHandler(true);
+    if (m_bAutoNavi && !m_sHomePage.IsEmpty()) Navigate2(m_sHomePage.GetData());
     return true;
 }
 
