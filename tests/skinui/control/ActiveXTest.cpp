@@ -51,7 +51,7 @@ bool SameRect(const RECT& a, const RECT& b) { return EqualRect(&a, &b) != FALSE;
 class ActiveXFixture : public testing::Test {
 protected:
     ActiveXFixture()
-        : m_windowless(kClsidWindowlessObject, TestObjectOptions{}, false, kWindowlessProgId),
+        : m_windowless(kClsidWindowlessObject, TestObjectOptions{}),
           m_windowed(kClsidWindowedObject, TestObjectOptions{false, 0, false}),
           m_failing(kClsidFailingObject, TestObjectOptions{}, true) {}
 
@@ -97,6 +97,9 @@ TEST(ActiveXElementTest, SkinElementsMakeTheHostControls) {
 }
 
 TEST_F(ActiveXFixture, ClsidTextChoosesTheObject) {
+    // Only this test names the program id, so parallel runs never race on the key.
+    testsupport::ScopedClassRegistration named(kClsidCustomObject, TestObjectOptions{}, false, kWindowlessProgId);
+    ASSERT_TRUE(named.ok());
     struct Case {
         std::string clsid;
         bool created;
