@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "skinui/control/ActiveX.h"
+#include "skinui/control/Container.h"
 #include "skinui/control/WebBrowser.h"
 #include "skinui/core/BuiltInControls.h"
 #include "skinui/core/PaintManager.h"
@@ -142,6 +143,27 @@ TEST_F(ActiveXFixture, CreationWaitsForLayoutUnlessDelayIsOff) {
     // The null class id is refused and changes nothing.
     EXPECT_FALSE(delayed->SetClsid(GUID_NULL));
     EXPECT_TRUE(delayed->IsCreated());
+}
+
+TEST_F(ActiveXFixture, SkinWithoutDelayCreatesWhileBuilding) {
+    const std::string skin = "<Window><VerticalLayout><ActiveX name=\"now\" clsid=\"" +
+                             ClsidText(kClsidWindowlessObject) +
+                             "\" delaycreate=\"false\"/><ActiveX name=\"later\" clsid=\"" +
+                             ClsidText(kClsidWindowlessObject) + "\"/></VerticalLayout></Window>";
+    testsupport::TestWindow window;
+    CSkinBuilder builder;
+    CControlUI* root = builder.Build(skin.c_str(), nullptr, nullptr, &window.Manager());
+    ASSERT_NE(root, nullptr);
+    auto* container = static_cast<IContainerUI*>(root->AsInterface("IContainer"));
+    ASSERT_EQ(container->GetCount(), 2);
+    auto* now = static_cast<CActiveXUI*>(container->GetItemAt(0));
+    auto* later = static_cast<CActiveXUI*>(container->GetItemAt(1));
+    EXPECT_TRUE(now->IsCreated());
+    EXPECT_EQ(now->GetHostWindow(), window.Handle());
+    EXPECT_FALSE(later->IsCreated());
+    window.Manager().AttachRoot(root);
+    window.Paint();
+    EXPECT_TRUE(later->IsCreated());
 }
 
 TEST_F(ActiveXFixture, NamedModuleServesItsOwnClass) {
@@ -323,6 +345,11 @@ TEST_F(ActiveXFixture, WindowedObjectLivesInItsOwnChildWindow) {
     EXPECT_FALSE(IsWindowVisible(host));
     ax->SetVisible(true);
     EXPECT_TRUE(IsWindowVisible(host));
+
+    // A click on the object's window gives the element the toolkit focus.
+    SendMessageA(host, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(h.window.Handle()),
+                 MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN));
+    EXPECT_EQ(h.window.Manager().FocusedControl(), ax);
 
     EXPECT_EQ(SendMessageA(host, WM_MOUSEWHEEL, MAKEWPARAM(0, 120), 0), 0);
     EXPECT_EQ(SendMessageA(host, WM_PAINT, 0, 0), 1);
