@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "skinui/control/ActiveX.h"
 #include "skinui/control/Button.h"
 #include "skinui/control/CheckBox.h"
 #include "skinui/control/ChildLayout.h"
@@ -22,6 +23,7 @@
 #include "skinui/control/Text.h"
 #include "skinui/control/TileLayout.h"
 #include "skinui/control/VerticalLayout.h"
+#include "skinui/control/WebBrowser.h"
 
 namespace SkinUI {
 namespace detail {
@@ -57,6 +59,8 @@ constexpr Entry kBuiltIns[] = {
     {"Edit", &Make<CEditUI>},
     {"DateTime", &Make<CDateTimeUI>},
     {"RichEdit", &Make<CRichEditUI>},
+    {"ActiveX", &Make<CActiveXUI>},
+    {"WebBrowser", &Make<CWebBrowserUI>},
 };
 
 }  // namespace
