@@ -88,10 +88,10 @@ void CListHeaderItemUI::HandleEvent(TControlEvent& event) {
             return;
         case EV_MOUSEMOVE:
             if (m_uButtonState & UISTATE_CAPTURED) {
-                RECT rc = m_rcItem;
-                if (m_iSepWidth >= 0) rc.right -= m_ptLastMouse.x - event.ptMouse.x;
-                else rc.left -= m_ptLastMouse.x - event.ptMouse.x;
-                const int width = rc.right - rc.left;
+                // From the width asked for so far: moves may come faster than layouts.
+                const int current = m_cxyFixed.cx != 0 ? m_cxyFixed.cx : static_cast<int>(m_rcItem.right - m_rcItem.left);
+                const int moved = event.ptMouse.x - m_ptLastMouse.x;
+                const int width = m_iSepWidth >= 0 ? current + moved : current - moved;
                 if (width > GetMinWidth()) {
                     m_cxyFixed.cx = width;
                     m_ptLastMouse = event.ptMouse;

@@ -163,6 +163,7 @@ TEST_F(ListTest, SelectItemRefusesWhatCannotBeSelectedAndIgnoresTheSelectedOne) 
     EXPECT_FALSE(list->SelectItem(-1));
     EXPECT_FALSE(items[2]->IsSelected());
     EXPECT_TRUE(list->SelectItem(-1));
+    log.Clear();
     ASSERT_TRUE(list->SelectItem(4));
     EXPECT_EQ(log.Joined(), "itemselect");
     // A disabled selected item can still be left.
