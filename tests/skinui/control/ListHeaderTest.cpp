@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "skinui/control/List.h"
 #include "skinui/control/ListContainerElement.h"
@@ -128,6 +129,27 @@ TEST_F(ListHeaderTest, ColumnsWiderThanTheBodyShowTheSidewaysBar) {
     // Narrowed again, the bar goes.
     Drag(168 - 30, 108 - 30);
     EXPECT_FALSE(bar->IsVisible());
+}
+
+TEST_F(ListHeaderTest, TextElementsAskTheListsTextCallbackPerColumn) {
+    struct Callback : IListCallbackUI {
+        const char* GetItemText(CControlUI* control, int index, int column) override {
+            asked.push_back(std::to_string(index) + ":" + std::to_string(column));
+            sender = control;
+            return "x";
+        }
+        std::vector<std::string> asked;
+        CControlUI* sender = nullptr;
+    } callback;
+    list->SetTextCallback(&callback);
+    window.Paint();
+    InvalidateRect(window.Handle(), nullptr, FALSE);
+    window.Paint();
+    ASSERT_GE(callback.asked.size(), 3u);
+    EXPECT_EQ(callback.asked[0], "1:0");
+    EXPECT_EQ(callback.asked[2], "1:2");
+    EXPECT_EQ(callback.sender, text);
+    list->SetTextCallback(nullptr);
 }
 
 }  // namespace

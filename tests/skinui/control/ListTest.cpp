@@ -260,4 +260,37 @@ TEST(ListAlternateTest, OddRowsLoseTheNormalBackground) {
     EXPECT_EQ(window.Pixel(50, 50) & 0xFFFFFF, 0x0000FFu);
 }
 
+// A combo-like owner that is not a list: items select through it and paint
+// with its appearance.
+TEST(ListOwnerTest, ItemsWorkForAnOwnerThatIsNotAList) {
+    struct Owner : IListOwnerUI {
+        TListInfoUI* GetListInfo() override { return &info; }
+        int GetCurSel() const override { return current; }
+        bool SelectItem(int index, bool) override {
+            asked.push_back(index);
+            current = index;
+            return true;
+        }
+        void HandleEvent(TControlEvent& event) override { events.push_back(event.Type); }
+        TListInfoUI info;
+        int current = -1;
+        std::vector<int> asked;
+        std::vector<int> events;
+    } owner;
+    CListLabelElementUI item;
+    item.SetItemOwner(&owner);
+    item.SetItemIndex(4);
+    EXPECT_TRUE(item.Select(true));
+    EXPECT_EQ(owner.asked, std::vector<int>{4});
+    EXPECT_TRUE(item.IsSelected());
+    TControlEvent key;
+    key.Type = EV_KEYDOWN;
+    key.chKey = VK_DOWN;
+    item.HandleEvent(key);
+    EXPECT_EQ(owner.events, std::vector<int>{EV_KEYDOWN});
+    item.SetEnabled(false);
+    EXPECT_TRUE(item.Select(false));
+    EXPECT_FALSE(item.Select(true));
+}
+
 }  // namespace
