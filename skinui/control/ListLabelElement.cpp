@@ -17,6 +17,11 @@ void* CListLabelElementUI::AsInterface(const char* name) {
     return CListElementUI::AsInterface(name);
 }
 
+void CListLabelElementUI::SetText(const char* text) {
+    m_iTextWidth = -1;
+    CListElementUI::SetText(text);
+}
+
 void CListLabelElementUI::HandleEvent(TControlEvent& event) {
     if (!IsMouseEnabled() && IsMouseEvent(event.Type)) {
         CListElementUI::HandleEvent(event);
@@ -40,15 +45,23 @@ SIZE CListLabelElementUI::MeasureSize(SIZE) {
     if (size.cy == 0) size.cy = ItemHeight();
     if (size.cx == 0 && !m_sText.IsEmpty()) {
         TListInfoUI* info = m_pOwner->GetListInfo();
-        RECT rc = {0, 0, 9999, size.cy};
-        const UINT style = (info->uTextStyle & ~(DT_CENTER | DT_RIGHT | DT_VCENTER | DT_BOTTOM)) | DT_SINGLELINE | DT_CALCRECT;
-        if (info->bShowHtml) {
-            int links = 0;
-            CSkinRender::DrawMarkupText(m_pManager->PaintDC(), m_pManager, rc, m_sText, 0, nullptr, nullptr, links, style);
-        } else {
-            CSkinRender::DrawPlainText(m_pManager->PaintDC(), m_pManager, rc, m_sText, 0, info->nFont, style);
+        HFONT font = m_pManager->FontByIndex(info->nFont);
+        if (m_iTextWidth < 0 || font != m_hMeasuredFont || info->bShowHtml != m_bMeasuredHtml) {
+            RECT rc = {0, 0, 9999, size.cy};
+            const UINT style =
+                (info->uTextStyle & ~(DT_CENTER | DT_RIGHT | DT_VCENTER | DT_BOTTOM)) | DT_SINGLELINE | DT_CALCRECT;
+            if (info->bShowHtml) {
+                int links = 0;
+                CSkinRender::DrawMarkupText(m_pManager->PaintDC(), m_pManager, rc, m_sText, 0, nullptr, nullptr, links,
+                                            style);
+            } else {
+                CSkinRender::DrawPlainText(m_pManager->PaintDC(), m_pManager, rc, m_sText, 0, info->nFont, style);
+            }
+            m_iTextWidth = rc.right - rc.left;
+            m_hMeasuredFont = font;
+            m_bMeasuredHtml = info->bShowHtml;
         }
-        size.cx = rc.right - rc.left + info->rcTextPadding.left + info->rcTextPadding.right;
+        size.cx = m_iTextWidth + info->rcTextPadding.left + info->rcTextPadding.right;
     }
     return size;
 }

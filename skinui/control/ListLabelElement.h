@@ -12,6 +12,7 @@ public:
 
     const char* GetTypeName() const override;
     void* AsInterface(const char* name) override;
+    void SetText(const char* text) override;
     void HandleEvent(TControlEvent& event) override;
     SIZE MeasureSize(SIZE available) override;
     void Paint(HDC hDC, const RECT& rcDirty) override;
@@ -20,6 +21,13 @@ public:
 protected:
     // Height from the item font and padding when no fixed height is set.
     int ItemHeight() const;
+
+private:
+    // The one-line text width, kept until the text, font or markup flag
+    // changes: long lists are laid out again on every column drag.
+    int m_iTextWidth = -1;
+    HFONT m_hMeasuredFont = nullptr;
+    bool m_bMeasuredHtml = false;
 };
 
 }  // namespace SkinUI

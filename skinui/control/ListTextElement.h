@@ -22,8 +22,8 @@ public:
     SIZE MeasureSize(SIZE available) override;
     void DrawItemText(HDC hDC, const RECT& rcItem) override;
 
-    using CControlUI::GetText;
-    using CControlUI::SetText;
+    using CListLabelElementUI::GetText;
+    using CListLabelElementUI::SetText;
     // The element's own text of a column; empty past the last one set.
     const char* GetText(int column) const;
     void SetText(int column, const char* text);

@@ -67,6 +67,15 @@ TEST_F(ListTest, RowsAreStackedInTheBodyWithABar) {
     for (int i = 0; i < kRows; ++i) EXPECT_EQ(items[i]->ItemIndex(), i);
 }
 
+TEST_F(ListTest, ALabelWithoutWidthWantsItsTextWidthAgainAfterANewText) {
+    const LONG shortWidth = items[0]->MeasureSize(SIZE{200, 100}).cx;
+    EXPECT_GT(shortWidth, 0);
+    EXPECT_EQ(items[0]->MeasureSize(SIZE{200, 100}).cx, shortWidth);
+    items[0]->SetText("row 0 with a much longer text");
+    EXPECT_GT(items[0]->MeasureSize(SIZE{200, 100}).cx, shortWidth);
+    EXPECT_EQ(items[0]->MeasureSize(SIZE{200, 100}).cy, kRowHeight);
+}
+
 TEST_F(ListTest, LeftAndRightClicksSendItemClickThenSelect) {
     struct Case {
         UINT down;
