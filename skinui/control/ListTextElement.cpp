@@ -33,7 +33,9 @@ void CListTextElementUI::SetItemOwner(IListOwnerUI* owner) {
 
 const char* CListTextElementUI::GetText(int column) const {
     const auto* text = static_cast<const CSkinString*>(m_aTexts.At(column));
-    return text ? text->GetData() : "";
+    if (text) return text->GetData();
+    // A skin's "text" attribute is the first column's text until one is set.
+    return column == 0 ? m_sText.GetData() : "";
 }
 
 void CListTextElementUI::SetText(int column, const char* text) {

@@ -24,7 +24,8 @@ public:
 
     using CListLabelElementUI::GetText;
     using CListLabelElementUI::SetText;
-    // The element's own text of a column; empty past the last one set.
+    // The element's own text of a column; empty past the last one set, the
+    // control's text for column 0 when none was set.
     const char* GetText(int column) const;
     void SetText(int column, const char* text);
 

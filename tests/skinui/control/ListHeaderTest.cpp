@@ -12,6 +12,7 @@
 #include "skinui/control/ListHeaderItem.h"
 #include "skinui/control/ListTextElement.h"
 #include "skinui/control/ScrollBar.h"
+#include "skinui/core/SkinBuilder.h"
 #include "tests/support/ContainerHelpers.h"
 #include "tests/support/ControlHarness.h"  // NotifyLog
 #include "tests/support/TestWindow.h"
@@ -150,6 +151,47 @@ TEST_F(ListHeaderTest, TextElementsAskTheListsTextCallbackPerColumn) {
     EXPECT_EQ(callback.asked[2], "1:2");
     EXPECT_EQ(callback.sender, text);
     list->SetTextCallback(nullptr);
+}
+
+TEST(ListSkinTest, ListElementsFromASkinWithLinksInTextElements) {
+    TestWindow window(300, 200);
+    testsupport::NotifyLog log;
+    window.Manager().AddNotifyTarget(&log);
+    CSkinBuilder builder;
+    CControlUI* root = builder.Build(
+        "<Window><List itemshowhtml=\"true\"><ListHeader><ListHeaderItem width=\"100\" text=\"A\"/>"
+        "<ListHeaderItem width=\"100\" text=\"B\"/></ListHeader>"
+        "<ListTextElement height=\"20\" text=\"&lt;a x&gt;MMMM&lt;/a&gt;\"/>"
+        "<ListLabelElement height=\"20\" text=\"b\" selected=\"true\"/>"
+        "<ListContainerElement height=\"20\"><Control/><Control/></ListContainerElement></List></Window>",
+        nullptr, nullptr, &window.Manager());
+    ASSERT_NE(root, nullptr);
+    auto* list = static_cast<CListUI*>(root->AsInterface("List"));
+    ASSERT_NE(list, nullptr);
+    window.Manager().AttachRoot(root);
+    window.Paint();
+    EXPECT_STREQ(list->GetHeader()->GetTypeName(), "ListHeaderUI");
+    EXPECT_EQ(list->GetHeader()->GetCount(), 2);
+    EXPECT_EQ(list->GetListInfo()->nColumns, 2);
+    ASSERT_EQ(list->GetCount(), 3);
+    EXPECT_STREQ(list->GetItemAt(0)->GetTypeName(), "ListTextElementUI");
+    EXPECT_STREQ(list->GetItemAt(1)->GetTypeName(), "ListLabelElementUI");
+    EXPECT_STREQ(list->GetItemAt(2)->GetTypeName(), "ListContainerElementUI");
+    EXPECT_EQ(list->GetCurSel(), 1);
+    auto* container = static_cast<IContainerUI*>(list->GetItemAt(2)->AsInterface("IContainer"));
+    EXPECT_EQ(container->GetItemAt(1)->GetPos().left, 100);
+
+    auto* text = static_cast<CListTextElementUI*>(list->GetItemAt(0)->AsInterface("ListTextElement"));
+    ASSERT_EQ(text->GetLinkCount(), 1);
+    const RECT link = text->GetLinkRect(0);
+    const int x = (link.left + link.right) / 2, y = (link.top + link.bottom) / 2;
+    log.Clear();
+    SendMessageA(window.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, PointParam(x, y));
+    SendMessageA(window.Handle(), WM_LBUTTONUP, 0, PointParam(x, y));
+    EXPECT_EQ(log.Joined(), "itemclick itemselect link");
+    EXPECT_EQ(log.wParams[2], 0u);
+    EXPECT_EQ(list->GetCurSel(), 0);
+    window.Manager().RemoveNotifyTarget(&log);
 }
 
 }  // namespace
