@@ -83,14 +83,19 @@ void CControlUI::SetPos(RECT rc) {
 
     m_bUpdateNeeded = false;
 
-    RECT joined = invalidate;
-    UnionRect(&joined, &invalidate, &m_rcItem);
+    // The old and the new place separately: their union would span everything
+    // in between, which for a row scrolled far is every row of a long list.
+    InvalidateClipped(invalidate);
+    if (!EqualRect(&invalidate, &m_rcItem)) InvalidateClipped(m_rcItem);
+}
+
+void CControlUI::InvalidateClipped(RECT rc) {
     for (CControlUI* ancestor = GetParent(); ancestor; ancestor = ancestor->GetParent()) {
         RECT clipped;
-        if (!IntersectRect(&clipped, &joined, &ancestor->GetPos())) return;
-        joined = clipped;
+        if (!IntersectRect(&clipped, &rc, &ancestor->GetPos())) return;
+        rc = clipped;
     }
-    m_pManager->InvalidateArea(joined);
+    if (m_pManager) m_pManager->InvalidateArea(rc);
 }
 
 int CControlUI::GetWidth() const { return m_rcItem.right - m_rcItem.left; }

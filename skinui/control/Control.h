@@ -156,6 +156,9 @@ public:
     CDelegateList OnNotify;
 
 protected:
+    // Invalidates `rc` as far as every ancestor shows it.
+    void InvalidateClipped(RECT rc);
+
     CPaintManagerUI* m_pManager = nullptr;
     CControlUI* m_pParent = nullptr;
     CSkinString m_sVirtualWnd;

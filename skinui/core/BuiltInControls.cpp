@@ -14,6 +14,12 @@
 #include "skinui/control/GifAnim.h"
 #include "skinui/control/HorizontalLayout.h"
 #include "skinui/control/Label.h"
+#include "skinui/control/List.h"
+#include "skinui/control/ListContainerElement.h"
+#include "skinui/control/ListHeader.h"
+#include "skinui/control/ListHeaderItem.h"
+#include "skinui/control/ListLabelElement.h"
+#include "skinui/control/ListTextElement.h"
 #include "skinui/control/Option.h"
 #include "skinui/control/Progress.h"
 #include "skinui/control/RichEdit.h"
@@ -22,6 +28,8 @@
 #include "skinui/control/TabLayout.h"
 #include "skinui/control/Text.h"
 #include "skinui/control/TileLayout.h"
+#include "skinui/control/TreeNode.h"
+#include "skinui/control/TreeView.h"
 #include "skinui/control/VerticalLayout.h"
 #include "skinui/control/WebBrowser.h"
 
@@ -55,6 +63,14 @@ constexpr Entry kBuiltIns[] = {
     {"CheckBox", &Make<CCheckBoxUI>},
     {"Progress", &Make<CProgressUI>},
     {"Slider", &Make<CSliderUI>},
+    {"List", &Make<CListUI>},
+    {"ListHeader", &Make<CListHeaderUI>},
+    {"ListHeaderItem", &Make<CListHeaderItemUI>},
+    {"ListTextElement", &Make<CListTextElementUI>},
+    {"ListLabelElement", &Make<CListLabelElementUI>},
+    {"ListContainerElement", &Make<CListContainerElementUI>},
+    {"TreeView", &Make<CTreeViewUI>},
+    {"TreeNode", &Make<CTreeNodeUI>},
     {"GifAnim", &Make<CGifAnimUI>},
     {"Edit", &Make<CEditUI>},
     {"DateTime", &Make<CDateTimeUI>},

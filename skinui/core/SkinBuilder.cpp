@@ -7,6 +7,9 @@
 
 #include "skinui/control/Container.h"
 #include "skinui/control/Control.h"
+#include "skinui/control/HorizontalLayout.h"
+#include "skinui/control/TreeNode.h"
+#include "skinui/control/TreeView.h"
 #include "skinui/core/BuiltInControls.h"
 #include "skinui/core/PaintManager.h"
 
@@ -178,8 +181,27 @@ void CSkinBuilder::BuildInclude(CSkinMarkupNode node, CControlUI* parent, CPaint
     }
 }
 
-bool CSkinBuilder::BuildTreeNode(CSkinMarkupNode, CControlUI*, CPaintManagerUI*) {
-    // Tree nodes come with the tree controls; until then they are skipped.
+bool CSkinBuilder::BuildTreeNode(CSkinMarkupNode node, CControlUI* parent, CPaintManagerUI* manager) {
+    auto* treeNode = new CTreeNodeUI;
+    auto* parentNode = parent ? static_cast<CTreeNodeUI*>(parent->AsInterface("TreeNode")) : nullptr;
+    if (parentNode && !parentNode->AddChildNode(treeNode)) {
+        delete treeNode;
+        return true;
+    }
+    if (manager) {
+        treeNode->SetManager(manager, nullptr, false);
+        if (const char* defaults = manager->ClassDefaults("TreeNode")) treeNode->ApplyAttributes(defaults);
+    }
+    for (int i = 0; i < node.AttributeCount(); ++i) treeNode->SetAttribute(node.AttributeName(i), node.AttributeValue(i));
+    if (node.HasChild()) ParseLevel(node, treeNode, manager);
+    if (parentNode) return true;
+    auto* view = parent ? static_cast<CTreeViewUI*>(parent->AsInterface("TreeView")) : nullptr;
+    if (!view) {
+        // A node outside any tree has nowhere to go, and ends the level.
+        delete treeNode;
+        return false;
+    }
+    if (!view->Add(treeNode)) delete treeNode;
     return true;
 }
 
@@ -207,7 +229,10 @@ CControlUI* CSkinBuilder::ParseLevel(CSkinMarkupNode node, CControlUI* parent, C
 
         if (parent) {
             if (!containerAsked) {
-                container = static_cast<IContainerUI*>(parent->AsInterface("IContainer"));
+                // Controls inside a node join its row, beside its own parts.
+                auto* treeNode = static_cast<CTreeNodeUI*>(parent->AsInterface("TreeNode"));
+                container = treeNode ? static_cast<IContainerUI*>(treeNode->GetTreeNodeHoriz())
+                                     : static_cast<IContainerUI*>(parent->AsInterface("IContainer"));
                 containerAsked = true;
             }
             if (!container) {

@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "skinui/control/Container.h"
 #include "skinui/control/Control.h"
+#include "skinui/core/GdiHandles.h"
 #include "tests/support/CaseNames.h"
 #include "tests/support/TestControls.h"
 #include "tests/support/TestWindow.h"
@@ -229,6 +231,24 @@ TEST(ControlPaintTest, TranslucentColourWithoutAlphaDigitsPaintsNothing) {
     window.Manager().AttachRoot(root);
     window.Paint();
     EXPECT_EQ(window.Pixel(20, 20), 0xFFFFFFu);
+}
+
+TEST(ControlPaintTest, MovingFarInvalidatesTheOldAndNewPlacesOnly) {
+    TestWindow window(200, 200);
+    auto* root = new CContainerUI;
+    auto* moved = new CControlUI;
+    root->Add(moved);
+    window.Manager().AttachRoot(root);
+    window.Paint();
+    moved->SetPos(RECT{0, 0, 10, 10});
+    ValidateRect(window.Handle(), nullptr);
+    moved->SetPos(RECT{0, 190, 10, 200});
+    RegionHandle update(CreateRectRgn(0, 0, 0, 0));
+    ASSERT_NE(GetUpdateRgn(window.Handle(), update.get(), FALSE), ERROR);
+    EXPECT_TRUE(PtInRegion(update.get(), 5, 5));
+    EXPECT_TRUE(PtInRegion(update.get(), 5, 195));
+    // Not the rows in between: scrolling a long list far would repaint them all.
+    EXPECT_FALSE(PtInRegion(update.get(), 5, 100));
 }
 
 }  // namespace

@@ -189,3 +189,31 @@ TEST_F(IncludeTest, IncludeCyclesAndAbsurdCountsStopCleanly) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(SkinBuilderTreeNodeTest, ANodeOutsideATreeEndsItsLevel) {
+    struct Case {
+        const char* skin;
+        int children;  // of the root, -1 when the build gives nothing
+    };
+    const Case cases[] = {
+        {"<Window><VerticalLayout><Control/><TreeNode text=\"n\"><TreeNode/></TreeNode><Control/></VerticalLayout></Window>", 1},
+        {"<Window><TreeNode text=\"n\"/></Window>", -1},
+        {"<Window><TreeView><TreeNode><TreeNode/></TreeNode><TreeNode/></TreeView></Window>", 3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.skin);
+        CSkinBuilder builder;
+        CControlUI* root = builder.Build(c.skin);
+        if (c.children < 0) {
+            EXPECT_EQ(root, nullptr);
+            continue;
+        }
+        ASSERT_NE(root, nullptr);
+        EXPECT_EQ(CountChildren(root), c.children);
+        delete root;
+    }
+}
+
+}  // namespace
