@@ -99,7 +99,7 @@ void CLumoMainFrame::Notify(SkinUI::TNotifyUI& msg) {
         } else if (name == "GoBackBtn") {
             if (m_pWebBrowserUI) m_pWebBrowserUI->GoBack();
         } else if (name == "MinBtn") {
-            SendMessageA(m_hWnd, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+            SendMessageA(WM_SYSCOMMAND, SC_MINIMIZE, 0);
         } else if (name == "CloseBtn") {
             PostQuitMessage(0);
         }

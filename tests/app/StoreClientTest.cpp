@@ -64,7 +64,11 @@ public:
         CloseHandle(info.hThread);
         m_processId = info.dwProcessId;
         for (int i = 0; i < 300; ++i) {
-            if (HWND hwnd = FindWindowOfProcess()) return hwnd;
+            if (HWND hwnd = FindWindowOfProcess()) {
+                // Centred and shown: the program waits in its message loop.
+                WaitForInputIdle(m_process.get(), 10000);
+                return hwnd;
+            }
             if (WaitForSingleObject(m_process.get(), 100) == WAIT_OBJECT_0) break;
         }
         return nullptr;
@@ -98,6 +102,11 @@ private:
 
 enum class EndBy { CloseButton, AltF4, PrivateMessage };
 
+std::string EndByName(const testing::TestParamInfo<EndBy>& info) {
+    const char* names[] = {"CloseButton", "AltF4", "PrivateMessage"};
+    return names[static_cast<int>(info.param)];
+}
+
 class StoreClientTest : public testing::TestWithParam<EndBy> {};
 
 TEST_P(StoreClientTest, OpensCentredFromTheZipAndEndsWithZero) {
@@ -118,6 +127,8 @@ TEST_P(StoreClientTest, OpensCentredFromTheZipAndEndsWithZero) {
 
     switch (GetParam()) {
         case EndBy::CloseButton: {
+            // Laid out at its first paint, which waits behind posted input.
+            UpdateWindow(hwnd);
             // The close button sits at the right end of the title bar.
             const LPARAM at = MAKELPARAM((window.right - window.left) - 28, 16);
             PostMessageA(hwnd, WM_MOUSEMOVE, 0, at);
@@ -133,10 +144,7 @@ TEST_P(StoreClientTest, OpensCentredFromTheZipAndEndsWithZero) {
 
 INSTANTIATE_TEST_SUITE_P(Ways, StoreClientTest,
                          testing::Values(EndBy::CloseButton, EndBy::AltF4, EndBy::PrivateMessage),
-                         [](const testing::TestParamInfo<EndBy>& info) {
-                             const char* names[] = {"CloseButton", "AltF4", "PrivateMessage"};
-                             return std::string(names[static_cast<int>(info.param)]);
-                         });
+                         EndByName);
 
 TEST(LoadProgramDirTest, KeepsTheFinalBackslash) {
     CLumoApp app;

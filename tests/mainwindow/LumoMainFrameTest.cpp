@@ -25,6 +25,8 @@ constexpr DWORD kFrameStyle = 0x96C80000 & ~WS_VISIBLE;  // as the program makes
 constexpr DWORD kFrameExStyle = 0x100;
 
 std::string Narrow(const VARIANT* value) {
+    // The browser passes its texts by reference.
+    if (value && value->vt == (VT_BYREF | VT_VARIANT)) value = value->pvarVal;
     if (!value || value->vt != VT_BSTR || !value->bstrVal) return {};
     char text[2048] = {};
     WideCharToMultiByte(CP_ACP, 0, value->bstrVal, -1, text, sizeof(text) - 1, nullptr, nullptr);
@@ -100,6 +102,8 @@ protected:
                     PostQuitMessage(static_cast<int>(msg.wParam));
                     return;
                 }
+                // As the program's message loop does: keys meet the filters first.
+                if (CPaintManagerUI::PreTranslate(&msg)) continue;
                 TranslateMessage(&msg);
                 DispatchMessageA(&msg);
             }
@@ -108,6 +112,10 @@ protected:
     }
 
     void Click(const char* name) {
+        // A hidden window is never painted, so lay it out here.
+        RECT client;
+        GetClientRect(m_hwnd, &client);
+        m_frame->Manager().RootControl()->SetPos(client);
         SkinUI::CControlUI* control = m_frame->Manager().FindControl(name);
         ASSERT_TRUE(control) << name;
         const RECT pos = control->GetPos();
@@ -161,7 +169,7 @@ TEST_P(StoreSearchTest, NavigatesToTheSearchPageFollowedByTheText) {
     Open();
     m_frame->Manager().FindControl("FindEdit")->SetText(GetParam().text);
     if (GetParam().byEnter) {
-        SendMessageA(m_hwnd, WM_KEYDOWN, VK_RETURN, 0);
+        PostMessageA(m_hwnd, WM_KEYDOWN, VK_RETURN, 0);
     } else {
         Click("FindBtn");
     }
@@ -179,7 +187,7 @@ INSTANTIATE_TEST_SUITE_P(Searches, StoreSearchTest,
 
 TEST_F(StoreFrameTest, EscapeNeitherClosesNorNavigates) {
     Open();
-    SendMessageA(m_hwnd, WM_KEYDOWN, VK_ESCAPE, 0);
+    PostMessageA(m_hwnd, WM_KEYDOWN, VK_ESCAPE, 0);
     PumpUntil([] { return false; }, 300);
     EXPECT_TRUE(IsWindow(m_hwnd));
     EXPECT_TRUE(m_frame->navigated.empty());
@@ -213,6 +221,11 @@ TEST_F(StoreFrameTest, ASkinWithoutHomeButtonStillOpensAndSearches) {
 
 enum class CloseBy { CloseButton, SystemClose, PrivateMessage };
 
+std::string CloseByName(const testing::TestParamInfo<CloseBy>& info) {
+    const char* names[] = {"CloseButton", "SystemClose", "PrivateMessage"};
+    return names[static_cast<int>(info.param)];
+}
+
 class StoreCloseTest : public StoreFrameTest, public testing::WithParamInterface<CloseBy> {};
 
 TEST_P(StoreCloseTest, PostsQuitWithZeroAndKeepsTheWindow) {
@@ -228,10 +241,7 @@ TEST_P(StoreCloseTest, PostsQuitWithZeroAndKeepsTheWindow) {
 
 INSTANTIATE_TEST_SUITE_P(Paths, StoreCloseTest,
                          testing::Values(CloseBy::CloseButton, CloseBy::SystemClose, CloseBy::PrivateMessage),
-                         [](const testing::TestParamInfo<CloseBy>& info) {
-                             const char* names[] = {"CloseButton", "SystemClose", "PrivateMessage"};
-                             return std::string(names[static_cast<int>(info.param)]);
-                         });
+                         CloseByName);
 
 TEST_F(StoreFrameTest, TrayClickShowsTheWindowAndMinButtonMinimisesIt) {
     Open();

@@ -21,7 +21,9 @@ TEST_P(TaggedAgentTest, PutsTheTokenBeforeTheLastParenthesis) {
     char out[300];
     const bool changed = TaggedUserAgent(GetParam().agent, out, sizeof(out));
     EXPECT_EQ(changed, GetParam().tagged != nullptr);
-    if (GetParam().tagged) EXPECT_STREQ(out, GetParam().tagged);
+    if (GetParam().tagged) {
+        EXPECT_STREQ(out, GetParam().tagged);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
