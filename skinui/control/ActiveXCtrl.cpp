@@ -155,12 +155,29 @@ STDMETHODIMP CActiveXCtrl::SetFocus(BOOL focus) {
     return S_OK;
 }
 
+namespace {
+
+// What a windowless object draws or invalidates on the paint window itself is
+// no longer what the manager's back buffer holds there.
+void DiscardBuffered(CActiveXUI* owner, HWND host, const RECT* rc) {
+    CPaintManagerUI* manager = owner ? owner->GetManager() : nullptr;
+    if (!manager || !host || manager->PaintWindow() != host) return;
+    RECT area;
+    if (rc) area = *rc;
+    else ::GetClientRect(host, &area);
+    manager->DiscardBufferedArea(area);
+}
+
+}  // namespace
+
 STDMETHODIMP CActiveXCtrl::GetDC(LPCRECT, DWORD flags, HDC* dc) {
     if (!dc) return E_POINTER;
     *dc = nullptr;
     if (!m_pOwner) return E_UNEXPECTED;
     *dc = ::GetDC(m_pOwner->m_hwndHost);
     if (!*dc) return E_FAIL;
+    const RECT drawn = ObjectRect();
+    DiscardBuffered(m_pOwner, m_pOwner->m_hwndHost, &drawn);
     if (flags & OLEDC_PAINTBKGND) {
         RECT rc = ObjectRect();
         ::FillRect(*dc, &rc, reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1));
@@ -178,11 +195,15 @@ STDMETHODIMP CActiveXCtrl::ReleaseDC(HDC dc) {
 STDMETHODIMP CActiveXCtrl::InvalidateRect(LPCRECT rect, BOOL erase) {
     if (!m_pOwner) return E_UNEXPECTED;
     if (!m_pOwner->m_hwndHost) return E_FAIL;
+    DiscardBuffered(m_pOwner, m_pOwner->m_hwndHost, rect);
     return ::InvalidateRect(m_pOwner->m_hwndHost, rect, erase) ? S_OK : E_FAIL;
 }
 
 STDMETHODIMP CActiveXCtrl::InvalidateRgn(HRGN region, BOOL erase) {
     if (!m_pOwner) return E_UNEXPECTED;
+    RECT box;
+    const bool hasBox = region && ::GetRgnBox(region, &box) != ERROR;
+    DiscardBuffered(m_pOwner, m_pOwner->m_hwndHost, hasBox ? &box : nullptr);
     return ::InvalidateRgn(m_pOwner->m_hwndHost, region, erase) ? S_OK : E_FAIL;
 }
 

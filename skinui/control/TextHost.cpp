@@ -185,6 +185,9 @@ WINBOOL CTxtWinHost::TxSetScrollPos(INT fnBar, INT nPos, WINBOOL) {
 void CTxtWinHost::TxInvalidateRect(LPCRECT prc, WINBOOL fMode) {
     HWND window = PaintWindow();
     if (!window) return;
+    // The control draws into the manager's back buffer: it must be redrawn there.
+    if (CPaintManagerUI* manager = m_pOwner ? m_pOwner->GetManager() : nullptr)
+        manager->DiscardBufferedArea(prc ? *prc : m_rcClient);
     ::InvalidateRect(window, prc ? prc : &m_rcClient, fMode);
 }
 

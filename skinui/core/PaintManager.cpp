@@ -227,7 +227,13 @@ CControlUI* CPaintManagerUI::FindControl(POINT pt) const {
 void CPaintManagerUI::InvalidateArea(const RECT& rc) {
     // An empty area repaints nothing; controls not yet laid out ask for one
     // many times while a skin is built, and each call is a trip to the server.
-    if (m_hWndPaint && !::IsRectEmpty(&rc)) ::InvalidateRect(m_hWndPaint, &rc, FALSE);
+    if (!m_hWndPaint || ::IsRectEmpty(&rc)) return;
+    DiscardBufferedArea(rc);
+    ::InvalidateRect(m_hWndPaint, &rc, FALSE);
+}
+
+void CPaintManagerUI::DiscardBufferedArea(const RECT& rc) {
+    ::UnionRect(&m_rcStale, &m_rcStale, &rc);
 }
 
 // --- Notifications ------------------------------------------------------------------------
@@ -394,6 +400,7 @@ CControlUI* CPaintManagerUI::NextTabStop(CControlUI* start, bool forward, CContr
 bool CPaintManagerUI::MoveFocus(bool forward) {
     if (m_bUpdateNeeded && forward) {
         m_bFocusNeeded = true;
+        m_bBufferStale = true;
         if (m_hWndPaint) ::InvalidateRect(m_hWndPaint, nullptr, FALSE);
         return true;
     }

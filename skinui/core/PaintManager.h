@@ -65,6 +65,9 @@ public:
     void RequestUpdate() { m_bUpdateNeeded = true; }
     bool IsUpdateNeeded() const { return m_bUpdateNeeded; }
     void InvalidateArea(const RECT& rc);
+    // The back buffer no longer matches the window over `rc` (something drew
+    // on the window directly): the next paint there redraws the controls.
+    void DiscardBufferedArea(const RECT& rc);
     void EnableVirtualWindowNames(bool enable) { m_bUsedVirtualWnd = enable; }
 
     // --- Notifications --------------------------------------------------------------
@@ -144,7 +147,10 @@ public:
     bool IsLayeredBackground() const { return m_bLayered; }
     void SetLayeredBackground(bool layered) { m_bLayered = layered; }
     bool IsOffscreenPaint() const { return m_bOffscreenPaint; }
-    void SetOffscreenPaint(bool offscreen) { m_bOffscreenPaint = offscreen; }
+    void SetOffscreenPaint(bool offscreen) {
+        m_bOffscreenPaint = offscreen;
+        m_bBufferStale = true;
+    }
 
     DWORD DefaultDisabledColor() const;
     void SetDefaultDisabledColor(DWORD color) { m_dwDefaultDisabledColor = color; }
@@ -181,6 +187,7 @@ private:
     void ShowToolTip(CControlUI* control);
     void HideToolTip();
     void DeleteBackBuffers();
+    void TrimStaleArea(const RECT& redrawn);
     void MeasureFont(TSkinFont& font);
     TSkinFont* MakeFont(const char* face, int size, bool bold, bool underline, bool italic);
     const CPaintManagerUI* TopResourceManager() const;
@@ -193,6 +200,11 @@ private:
     WindowDc m_hDcPaint;
     MemoryDc m_hDcOffscreen;
     BitmapHandle m_hbmpOffscreen;
+    // The back buffer is kept between paints: only what the controls asked to
+    // repaint is drawn again; the rest of a paint (an uncovered window, say)
+    // is copied from it.
+    RECT m_rcStale = {0, 0, 0, 0};
+    bool m_bBufferStale = true;
     MemoryDc m_hDcLayered;
     BitmapHandle m_hbmpLayered;
     HWND m_hwndTooltip = nullptr;

@@ -387,6 +387,7 @@ void CPaintManagerUI::HideToolTip() {
 }
 
 void CPaintManagerUI::DeleteBackBuffers() {
+    m_bBufferStale = true;
     m_hbmpOffscreen.reset();
     m_hDcOffscreen.reset();
     m_hbmpLayered.reset();
@@ -396,6 +397,8 @@ void CPaintManagerUI::DeleteBackBuffers() {
 void CPaintManagerUI::LayoutPending() {
     if (!m_bUpdateNeeded) return;
     m_bUpdateNeeded = false;
+    // Controls may have moved anywhere.
+    m_bBufferStale = true;
     RECT client;
     GetClientRect(m_hWndPaint, &client);
     if (IsRectEmpty(&client)) return;
@@ -443,14 +446,22 @@ void CPaintManagerUI::Paint() {
             const SIZE size = ClientSize();
             m_hDcOffscreen.reset(CreateCompatibleDC(m_hDcPaint.get()));
             m_hbmpOffscreen.reset(CreateCompatibleBitmap(m_hDcPaint.get(), size.cx, size.cy));
+            m_bBufferStale = true;
         }
         if (m_hDcOffscreen && m_hbmpOffscreen) {
             SelectGuard select(m_hDcOffscreen.get(), m_hbmpOffscreen.get());
-            {
+            // Redraw only what changed since the buffer was last drawn. What
+            // controls invalidate while they paint stays for the next paint.
+            RECT redraw = ps.rcPaint;
+            if (!m_bBufferStale) ::IntersectRect(&redraw, &ps.rcPaint, &m_rcStale);
+            TrimStaleArea(ps.rcPaint);
+            if (!::IsRectEmpty(&redraw)) {
                 SavedDcState saved(m_hDcOffscreen.get());
-                m_pRoot->Paint(m_hDcOffscreen.get(), ps.rcPaint);
+                // Nothing outside may change: that part of the buffer stays valid.
+                ::IntersectClipRect(m_hDcOffscreen.get(), redraw.left, redraw.top, redraw.right, redraw.bottom);
+                m_pRoot->Paint(m_hDcOffscreen.get(), redraw);
                 for (int i = 0; i < m_aPostPaintControls.Count(); ++i)
-                    static_cast<CControlUI*>(m_aPostPaintControls[i])->PaintOverlay(m_hDcOffscreen.get(), ps.rcPaint);
+                    static_cast<CControlUI*>(m_aPostPaintControls[i])->PaintOverlay(m_hDcOffscreen.get(), redraw);
             }
             BitBlt(dc, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right - ps.rcPaint.left,
                    ps.rcPaint.bottom - ps.rcPaint.top, m_hDcOffscreen.get(), ps.rcPaint.left,
@@ -467,6 +478,36 @@ void CPaintManagerUI::Paint() {
     }
     EndPaint(m_hWndPaint, &ps);
     if (m_bUpdateNeeded) ::InvalidateRect(m_hWndPaint, nullptr, FALSE);
+}
+
+namespace {
+
+// `from` less `part`, when what is left is a rectangle; otherwise unchanged
+// (a larger stale area only costs a larger redraw).
+void SubtractOnce(RECT& from, const RECT& part) {
+    RECT left;
+    if (::SubtractRect(&left, &from, &part)) from = left;
+    else ::SetRectEmpty(&from);
+}
+
+}  // namespace
+
+void CPaintManagerUI::TrimStaleArea(const RECT& redrawn) {
+    if (m_bBufferStale) {
+        RECT client;
+        GetClientRect(m_hWndPaint, &client);
+        // A partial paint of a stale buffer leaves the rest stale.
+        if (::EqualRect(&redrawn, &client)) {
+            m_bBufferStale = false;
+            ::SetRectEmpty(&m_rcStale);
+        } else {
+            m_bBufferStale = false;
+            m_rcStale = client;
+            SubtractOnce(m_rcStale, redrawn);
+        }
+        return;
+    }
+    SubtractOnce(m_rcStale, redrawn);
 }
 
 void CPaintManagerUI::PaintLayered(HDC) {

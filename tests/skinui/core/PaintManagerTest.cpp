@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "skinui/core/GdiHandles.h"
 #include "skinui/core/PaintManager.h"
 #include "tests/support/TestControls.h"
 #include "tests/support/TestWindow.h"
@@ -413,6 +414,79 @@ TEST(PaintManagerCachesTest, FontsByIndexFallBackToTheBaseFont) {
     EXPECT_EQ(lf.lfWeight, gui.lfWeight + 700);
     EXPECT_GT(manager.FontInfoByIndex(0)->tm.tmHeight, 0);
     EXPECT_EQ(manager.FontInfoByHandle(bold)->iSize, 12);
+}
+
+
+// The back buffer is kept between paints: a window uncovered is copied from
+// it, while what the controls invalidate is drawn again.
+class CountingControl : public RecordingControl {
+public:
+    using RecordingControl::RecordingControl;
+    // Reached only when the control meets the area being drawn.
+    void PaintBackgroundColor(HDC hDC) override {
+        ++paints;
+        RecordingControl::PaintBackgroundColor(hDC);
+    }
+    int paints = 0;
+};
+
+class BackBufferTest : public testing::Test {
+protected:
+    BackBufferTest() {
+        m_root = new FixedContainer;
+        m_left = static_cast<CountingControl*>(m_root->Add(new CountingControl("left", 0, RECT{10, 10, 60, 40})));
+        m_right = static_cast<CountingControl*>(m_root->Add(new CountingControl("right", 0, RECT{100, 10, 150, 40})));
+        m_left->SetBkColor(0xFFFF0000);
+        m_right->SetBkColor(0xFF0000FF);
+        m_window.Manager().AttachRoot(m_root);
+        m_window.Paint();
+        m_left->paints = m_right->paints = 0;
+    }
+    uint32_t ScreenPixel(int x, int y) {
+        WindowDc dc = GetWindowDc(m_window.Handle());
+        return GetPixel(dc.get(), x, y);
+    }
+
+    TestWindow m_window{200, 100};
+    FixedContainer* m_root;
+    CountingControl *m_left, *m_right;
+};
+
+TEST_F(BackBufferTest, AnUncoveredWindowIsCopiedWithoutDrawingControls) {
+    RedrawWindow(m_window.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_EQ(m_left->paints, 0);
+    EXPECT_EQ(m_right->paints, 0);
+    EXPECT_EQ(ScreenPixel(30, 20), RGB(255, 0, 0));
+    EXPECT_EQ(ScreenPixel(120, 20), RGB(0, 0, 255));
+}
+
+TEST_F(BackBufferTest, AChangedControlIsDrawnAgainAndOnlyItsArea) {
+    m_left->SetBkColor(0xFF00FF00);
+    RedrawWindow(m_window.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_GE(m_left->paints, 1);
+    EXPECT_EQ(m_right->paints, 0);
+    EXPECT_EQ(ScreenPixel(30, 20), RGB(0, 255, 0));
+    EXPECT_EQ(ScreenPixel(120, 20), RGB(0, 0, 255));
+}
+
+TEST_F(BackBufferTest, AreaDrawnOnDirectlyIsDrawnAgain) {
+    {
+        WindowDc dc = GetWindowDc(m_window.Handle());
+        RECT scribble = {100, 10, 150, 40};
+        FillRect(dc.get(), &scribble, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    }
+    m_window.Manager().DiscardBufferedArea(RECT{100, 10, 150, 40});
+    RedrawWindow(m_window.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_GE(m_right->paints, 1);
+    EXPECT_EQ(m_left->paints, 0);
+    EXPECT_EQ(ScreenPixel(120, 20), RGB(0, 0, 255));
+}
+
+TEST_F(BackBufferTest, ALaidOutWindowIsDrawnAgainWhole) {
+    SetWindowPos(m_window.Handle(), nullptr, 0, 0, 220, 110, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    UpdateWindow(m_window.Handle());
+    EXPECT_GE(m_left->paints, 1);
+    EXPECT_GE(m_right->paints, 1);
 }
 
 }  // namespace
