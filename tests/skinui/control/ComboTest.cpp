@@ -10,12 +10,15 @@
 
 #include "skinui/control/Combo.h"
 #include "skinui/control/ComboBox.h"
+#include "skinui/control/ListContainerElement.h"
 #include "skinui/control/ListElement.h"
 #include "skinui/core/GdiHandles.h"
 #include "skinui/core/PaintManager.h"
 #include "skinui/core/SkinBuilder.h"
 #include "skinui/core/UniqueHandle.h"
 #include "tests/support/ControlHarness.h"
+#include "tests/support/Files.h"
+#include "tests/support/ImageFiles.h"
 #include "tests/support/SolidImageFolder.h"
 #include "tests/support/ThreadWindows.h"
 
@@ -330,6 +333,88 @@ TEST_F(ComboTest, DeletingTheComboWhileOpenReleasesTheDropDown) {
     EXPECT_EQ(ThreadWindowCount("ComboWnd"), 0);
     EXPECT_EQ(LiveHandleCount(HandleKind::GdiObject), gdiBefore);
     EXPECT_EQ(LiveHandleCount(HandleKind::Dc), dcBefore);
+}
+
+TEST_F(ComboTest, NearTheBottomOfTheScreenTheListOpensAboveTheCombo) {
+    MONITORINFO info = {};
+    info.cbSize = sizeof(info);
+    GetMonitorInfoA(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), &info);
+    RECT frame;
+    GetWindowRect(window.Handle(), &frame);
+    POINT client = {0, 0};
+    ClientToScreen(window.Handle(), &client);
+    // The combo's bottom 20 pixels above the work area's bottom.
+    SetWindowPos(window.Handle(), nullptr, frame.left, info.rcWork.bottom - 54 - (client.y - frame.top), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    HWND drop = Open();
+    ASSERT_NE(drop, nullptr);
+    RECT rc;
+    GetWindowRect(drop, &rc);
+    POINT comboTop = {10, 10};
+    ClientToScreen(window.Handle(), &comboTop);
+    EXPECT_EQ(rc.bottom, comboTop.y);
+    EXPECT_GT(rc.bottom - rc.top, 4);
+}
+
+// A button inside an item that asks the owning window to drop that entry.
+class CloseButton : public CControlUI {
+public:
+    const char* GetTypeName() const override { return "VLComboBoxCloseBtn"; }
+};
+
+TEST_F(ComboTest, CloseButtonInAnItemTellsTheOwnerWindowWhichItem) {
+    auto* row = new CListContainerElementUI;
+    row->SetFixedHeight(30);
+    row->Add(new CloseButton);
+    combo->Add(row);
+    HWND drop = Open();
+    ASSERT_NE(drop, nullptr);
+    const RECT pos = row->GetPos();
+    ASSERT_GT(pos.bottom, pos.top);
+    const LPARAM at = testsupport::PointParam((pos.left + pos.right) / 2, (pos.top + pos.bottom) / 2);
+    SendMessageA(drop, WM_LBUTTONUP, 0, at);
+    MSG msg = {};
+    ASSERT_TRUE(PeekMessageA(&msg, window.Handle(), WM_USER + 100, WM_USER + 100, PM_REMOVE));
+    EXPECT_EQ(msg.wParam, 5u);
+    EXPECT_EQ(msg.lParam, at);
+    window.Pump();
+    EXPECT_EQ(combo->GetDropDownWindow(), nullptr);
+    EXPECT_EQ(ThreadWindowCount("ComboWnd"), 0);
+}
+
+TEST_F(ComboTest, ComboBoxDrawsTheArrowCellOfItsState) {
+    // Five 20-pixel cells: normal, hot, pushed, focused, disabled.
+    const uint32_t cells[5] = {0xFF000080, 0xFF008000, 0xFF800000, 0xFF008080, 0xFF808000};
+    std::vector<uint32_t> strip(100 * 20);
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 100; ++x) strip[static_cast<size_t>(y) * 100 + x] = cells[x / 20];
+    ASSERT_TRUE(testsupport::WriteWholeFile(std::string(CPaintManagerUI::ResourcePath()) + "strip.png",
+                                            testsupport::EncodeImage(100, 20, strip, "png")));
+    auto* box = static_cast<CComboBoxUI*>(window.Manager().FindControl("box"));
+    box->SetArrowImage("file='strip.png' source='0,0,100,20'");
+    struct Case {
+        const char* state;
+        void (*enter)(ComboTest&, CComboBoxUI*);
+        int cell;
+    };
+    const Case cases[] = {
+        {"normal", [](ComboTest&, CComboBoxUI*) {}, 0},
+        {"hot", [](ComboTest& t, CComboBoxUI*) {
+             SendMessageA(t.window.Handle(), WM_MOUSEMOVE, 0, testsupport::PointParam(60, 72));
+         }, 1},
+        {"focused", [](ComboTest& t, CComboBoxUI* b) {
+             SendMessageA(t.window.Handle(), WM_MOUSEMOVE, 0, testsupport::PointParam(280, 150));
+             b->SetFocus();
+         }, 3},
+        {"disabled", [](ComboTest&, CComboBoxUI* b) { b->SetEnabled(false); }, 4},
+    };
+    for (const Case& c : cases) {
+        c.enter(*this, box);
+        window.Paint();
+        EXPECT_EQ(window.Pixel(150, 72) & 0xFFFFFF, cells[c.cell] & 0xFFFFFF) << c.state;
+        // The shown item's area stops left of the arrow.
+        EXPECT_EQ(box->GetArrowWidth(), 20) << c.state;
+    }
 }
 
 }  // namespace
