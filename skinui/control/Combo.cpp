@@ -154,6 +154,10 @@ bool CComboUI::SelectItem(int index, bool takeFocus) {
         m_iCurSel = -1;
     }
     if (index < 0 || m_items.Count() == 0) {
+        // Escape in the open box going back to no selection: whoever heard
+        // of the moves must hear of this one too.
+        if (m_bNavigating && previous >= 0 && m_pManager)
+            m_pManager->SendNotification(this, "itemselect", static_cast<WPARAM>(-1), previous);
         Invalidate();
         return false;
     }
@@ -198,8 +202,10 @@ void CComboUI::HandleEvent(TControlEvent& event) {
             return;
         case EV_BUTTONDOWN:
             if (IsEnabled()) {
+                // Pushed means open: a box that could not open must not look pushed for good.
                 Activate();
-                m_uButtonState |= UISTATE_PUSHED | UISTATE_CAPTURED;
+                m_uButtonState |= UISTATE_CAPTURED;
+                if (m_pWindow) m_uButtonState |= UISTATE_PUSHED;
             }
             return;
         case EV_BUTTONUP:
