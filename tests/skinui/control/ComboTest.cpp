@@ -12,6 +12,7 @@
 #include "skinui/control/ComboBox.h"
 #include "skinui/control/ListContainerElement.h"
 #include "skinui/control/ListElement.h"
+#include "skinui/control/ScrollBar.h"
 #include "skinui/core/GdiHandles.h"
 #include "skinui/core/PaintManager.h"
 #include "skinui/core/SkinBuilder.h"
@@ -205,6 +206,31 @@ TEST_F(ComboTest, KeysInTheOpenDropDownKeepItOpenUntilEnterOrEscape) {
         EXPECT_EQ(window.Manager().FocusedControl(), combo);
         EXPECT_EQ(Selections(), c.notified);
     }
+}
+
+TEST_F(ComboTest, ShortListScrollsToTheSelectionAndItsScrollBarKeepsItOpen) {
+    combo->SetDropBoxSize({0, 60});
+    combo->SetFocus();
+    KeyTo(window.Handle(), VK_F4);
+    HWND drop = combo->GetDropDownWindow();
+    ASSERT_NE(drop, nullptr);
+    UpdateWindow(drop);
+    auto* list = static_cast<CContainerUI*>(combo->GetItemAt(0)->GetParent());
+    CScrollBarUI* bar = list->GetVerticalScrollBar();
+    ASSERT_NE(bar, nullptr);
+    ASSERT_TRUE(bar->IsVisible());
+    KeyTo(drop, VK_END);
+    UpdateWindow(drop);
+    EXPECT_GT(list->GetScrollPos().cy, 0);
+    const RECT last = combo->GetItemAt(4)->GetPos();
+    EXPECT_LE(last.bottom, list->GetInnerRect().bottom);
+    EXPECT_GE(last.top, list->GetInnerRect().top);
+
+    const RECT barPos = bar->GetPos();
+    SendMessageA(drop, WM_LBUTTONUP, 0,
+                 testsupport::PointParam((barPos.left + barPos.right) / 2, (barPos.top + barPos.bottom) / 2));
+    window.Pump();
+    EXPECT_EQ(combo->GetDropDownWindow(), drop);
 }
 
 TEST_F(ComboTest, WheelMovesTheSelectionClosedAndOpen) {
