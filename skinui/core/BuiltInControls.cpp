@@ -10,6 +10,8 @@
 #include "skinui/control/Container.h"
 #include "skinui/control/Control.h"
 #include "skinui/control/DateTime.h"
+#include "skinui/control/Combo.h"
+#include "skinui/control/ComboBox.h"
 #include "skinui/control/Edit.h"
 #include "skinui/control/GifAnim.h"
 #include "skinui/control/HorizontalLayout.h"
@@ -72,6 +74,8 @@ constexpr Entry kBuiltIns[] = {
     {"TreeView", &Make<CTreeViewUI>},
     {"TreeNode", &Make<CTreeNodeUI>},
     {"GifAnim", &Make<CGifAnimUI>},
+    {"Combo", &Make<CComboUI>},
+    {"ComboBox", &Make<CComboBoxUI>},
     {"Edit", &Make<CEditUI>},
     {"DateTime", &Make<CDateTimeUI>},
     {"RichEdit", &Make<CRichEditUI>},
