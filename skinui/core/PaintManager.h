@@ -147,6 +147,16 @@ public:
     bool IsLayeredBackground() const { return m_bLayered; }
     void SetLayeredBackground(bool layered) { m_bLayered = layered; }
     bool IsOffscreenPaint() const { return m_bOffscreenPaint; }
+    // Off by default: every paint draws its whole area again, so a window
+    // invalidated from outside the toolkit shows what its controls hold now.
+    // On, a paint draws again only what the controls invalidated and copies
+    // the rest from the kept buffer (for windows whose every change goes
+    // through the toolkit).
+    bool IsBackBufferKept() const { return m_bKeepBackBuffer; }
+    void SetKeepBackBuffer(bool keep) {
+        m_bKeepBackBuffer = keep;
+        m_bBufferStale = true;
+    }
     void SetOffscreenPaint(bool offscreen) {
         m_bOffscreenPaint = offscreen;
         m_bBufferStale = true;
@@ -200,11 +210,11 @@ private:
     WindowDc m_hDcPaint;
     MemoryDc m_hDcOffscreen;
     BitmapHandle m_hbmpOffscreen;
-    // The back buffer is kept between paints: only what the controls asked to
-    // repaint is drawn again; the rest of a paint (an uncovered window, say)
-    // is copied from it.
+    // With a kept back buffer: what the controls asked to repaint since the
+    // last paint.
     RECT m_rcStale = {0, 0, 0, 0};
     bool m_bBufferStale = true;
+    bool m_bKeepBackBuffer = false;
     MemoryDc m_hDcLayered;
     BitmapHandle m_hbmpLayered;
     HWND m_hwndTooltip = nullptr;

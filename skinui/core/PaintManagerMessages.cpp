@@ -452,6 +452,7 @@ void CPaintManagerUI::Paint() {
             SelectGuard select(m_hDcOffscreen.get(), m_hbmpOffscreen.get());
             // Redraw only what changed since the buffer was last drawn. What
             // controls invalidate while they paint stays for the next paint.
+            if (!m_bKeepBackBuffer) m_bBufferStale = true;
             RECT redraw = ps.rcPaint;
             if (!m_bBufferStale) ::IntersectRect(&redraw, &ps.rcPaint, &m_rcStale);
             TrimStaleArea(ps.rcPaint);

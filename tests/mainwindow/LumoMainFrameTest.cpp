@@ -292,12 +292,19 @@ void PressKeys(const std::vector<BYTE>& keys, bool down) {
 TEST_P(StoreShortcutTest, SwallowsRefreshOpenPrintAndNewWindowOnly) {
     Open();
     SetForegroundWindow(m_hwnd);
+    const auto keysAre = [&](bool down) {
+        for (BYTE key : GetParam().keys) {
+            if (((GetAsyncKeyState(key) & 0x8000) != 0) != down) return false;
+            if (key == VK_CONTROL && ((GetKeyState(VK_CONTROL) & 0x8000) != 0) != down) return false;
+        }
+        return true;
+    };
     PressKeys(GetParam().keys, true);
-    PumpUntil([] { return false; }, 100);
+    PumpUntil([&] { return keysAre(true); }, 3000);
     MSG msg = {m_hwnd, GetParam().message, GetParam().keys.back(), 0, 0, {}};
     const HRESULT result = m_frame->TranslateAccelerator(&msg, nullptr, 0);
     PressKeys(GetParam().keys, false);
-    PumpUntil([] { return false; }, 100);
+    PumpUntil([&] { return keysAre(false); }, 3000);
     EXPECT_EQ(result, GetParam().expected);
 }
 

@@ -417,8 +417,8 @@ TEST(PaintManagerCachesTest, FontsByIndexFallBackToTheBaseFont) {
 }
 
 
-// The back buffer is kept between paints: a window uncovered is copied from
-// it, while what the controls invalidate is drawn again.
+// A kept back buffer: a window uncovered is copied from it, while what the
+// controls invalidate is drawn again.
 class CountingControl : public RecordingControl {
 public:
     using RecordingControl::RecordingControl;
@@ -439,6 +439,7 @@ protected:
         m_left->SetBkColor(0xFFFF0000);
         m_right->SetBkColor(0xFF0000FF);
         m_window.Manager().AttachRoot(m_root);
+        m_window.Manager().SetKeepBackBuffer(true);
         m_window.Paint();
         m_left->paints = m_right->paints = 0;
     }
@@ -451,6 +452,13 @@ protected:
     FixedContainer* m_root;
     CountingControl *m_left, *m_right;
 };
+
+TEST_F(BackBufferTest, ByDefaultEveryPaintDrawsTheControlsAgain) {
+    m_window.Manager().SetKeepBackBuffer(false);
+    RedrawWindow(m_window.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_GE(m_left->paints, 1);
+    EXPECT_GE(m_right->paints, 1);
+}
 
 TEST_F(BackBufferTest, AnUncoveredWindowIsCopiedWithoutDrawingControls) {
     RedrawWindow(m_window.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
