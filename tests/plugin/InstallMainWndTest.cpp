@@ -298,7 +298,7 @@ TEST_F(InstallMainWndRoundsTest, RandomMessagesLeaveItAnsweringOrEndCleanly) {
         if (result.ended) ++endings;
         End(round);
     }
-    printf("uninstall window messages: %u inputs, %u endings by input, %.1f s\n", sent, endings,
+    printf("uninstall window messages: %u inputs, %u endings by input, %.1f s\n", count, endings,
            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
 }
 
