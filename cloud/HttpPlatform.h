@@ -15,6 +15,7 @@ struct HttpPlatform {
     decltype(&::HttpSendRequestA) HttpSendRequestA = ::HttpSendRequestA;
     decltype(&::HttpQueryInfoA) HttpQueryInfoA = ::HttpQueryInfoA;
     decltype(&::InternetReadFile) InternetReadFile = ::InternetReadFile;
+    decltype(&::InternetQueryDataAvailable) InternetQueryDataAvailable = ::InternetQueryDataAvailable;
     decltype(&::InternetCloseHandle) InternetCloseHandle = ::InternetCloseHandle;
     decltype(&::LoadLibraryA) LoadLibraryA = ::LoadLibraryA;
     decltype(&::GetProcAddress) GetProcAddress = ::GetProcAddress;

@@ -235,6 +235,7 @@ std::string HttpTransport::HttpRequest(const char* url, const char* verb, int32_
 
     // The raw value is used while the watchdog may close the owner's handle.
     HINTERNET sendHandle = request.get();
+    const ULONGLONG started = GetTickCount64();
     RequestWatchdog watchdog(request, timeoutMs);
     const DWORD bodyLength = static_cast<DWORD>(strlen(body));
     auto send = [&] {
@@ -284,8 +285,22 @@ std::string HttpTransport::HttpRequest(const char* url, const char* verb, int32_
     *byteCount = 0;
     char chunk[1024];
     DWORD read = 0;
-    while (m_platform.InternetReadFile(request.get(), chunk, kReadChunk, &read) && read >= 1 &&
-           read <= kReadChunk) {
+    // The time-out covers the body too: a server that drips it byte by byte
+    // never trips the socket's receive time-out, so each read takes only
+    // what has arrived and the clock is looked at in between.
+    for (;;) {
+        if (timeoutMs > 0 && GetTickCount64() - started >= static_cast<ULONGLONG>(timeoutMs)) {
+            SetErrorCell(errorCell, ERROR_INTERNET_TIMEOUT);
+            WriteHttpLog("Error:InternetReadFile timed out, lasterror:%u!\n", unsigned(ERROR_INTERNET_TIMEOUT));
+            *byteCount = -1;
+            return {};
+        }
+        DWORD available = 0;
+        if (!m_platform.InternetQueryDataAvailable(request.get(), &available, 0, 0) || available == 0) break;
+        if (!m_platform.InternetReadFile(request.get(), chunk, available < kReadChunk ? available : kReadChunk,
+                                         &read) ||
+            read < 1 || read > kReadChunk)
+            break;
         chunk[read] = '\0';
         if (file) {
             fwrite(chunk, 1, read, file.get());

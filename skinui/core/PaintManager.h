@@ -31,6 +31,9 @@ public:
     // Module whose resources ("ZIPRES", "xml") skins may come from.
     static void SetInstance(HINSTANCE instance);
     static HINSTANCE Instance();
+    // Handles of a kind that the toolkit's own module holds now: how a
+    // program on the shared library sees a leak inside it.
+    static long LiveHandles(HandleKind kind);
     // Folder of skin files; a "\" is appended when it ends in neither "\" nor "/".
     static void SetResourcePath(const char* path);
     static const CSkinString& ResourcePath();

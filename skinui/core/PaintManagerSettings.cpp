@@ -28,6 +28,10 @@ void CPaintManagerUI::SetInstance(HINSTANCE instance) {
     Location().instance = instance;
 }
 
+long CPaintManagerUI::LiveHandles(HandleKind kind) {
+    return LiveHandleCount(kind);
+}
+
 HINSTANCE CPaintManagerUI::Instance() {
     return Location().instance;
 }

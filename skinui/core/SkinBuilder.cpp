@@ -171,6 +171,7 @@ void CSkinBuilder::BuildInclude(CSkinMarkupNode node, CControlUI* parent, CPaint
         --*m_pIncludeBudget;
         CSkinBuilder include;
         include.m_nIncludeDepth = m_nIncludeDepth + 1;
+        include.m_nControlDepth = m_nControlDepth - 1;  // its top level joins this one
         include.m_pIncludeBudget = m_pIncludeBudget;
         if (m_pstrType) {
             const unsigned id = static_cast<unsigned>(strtoul(source, nullptr, 10)) & 0xFFFF;
@@ -206,6 +207,12 @@ bool CSkinBuilder::BuildTreeNode(CSkinMarkupNode node, CControlUI* parent, CPain
 }
 
 CControlUI* CSkinBuilder::ParseLevel(CSkinMarkupNode node, CControlUI* parent, CPaintManagerUI* manager) {
+    if (m_nControlDepth >= kMaxControlDepth) return nullptr;
+    struct LevelGuard {
+        int& depth;
+        explicit LevelGuard(int& d) : depth(d) { ++depth; }
+        ~LevelGuard() { --depth; }
+    } level(m_nControlDepth);
     IContainerUI* container = nullptr;
     bool containerAsked = false;
     CControlUI* first = nullptr;

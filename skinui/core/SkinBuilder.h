@@ -27,6 +27,9 @@ public:
     static constexpr int kMaxIncludeCount = 1000;
     // Includes built in all for one top-level document.
     static constexpr int kMaxIncludesPerBuild = 10000;
+    // Controls nest at most this deep, includes counted in: deeper levels are
+    // skipped, as the layout, painting and freeing of a tree recurse.
+    static constexpr int kMaxControlDepth = 1000;
 
     CSkinBuilder() = default;
     CSkinBuilder(const CSkinBuilder&) = delete;
@@ -52,6 +55,7 @@ private:
     IDialogBuilderCallback* m_pCallback = nullptr;
     const char* m_pstrType = nullptr;
     int m_nIncludeDepth = 0;  // of this builder's document among nested includes
+    int m_nControlDepth = 0;  // levels open above the one being built, includes counted in
     int m_nOwnBudget = kMaxIncludesPerBuild;
     int* m_pIncludeBudget = &m_nOwnBudget;  // shared with the builders of includes
 };

@@ -47,6 +47,12 @@ const bool g_registered = [] {
         WriteHttpLog("after\n");
         return IsHttpLogEnabled();
     });
+    testsupport::RegisterChildScenario("http-log-long", [] {
+        const std::string text(100000, 'x');
+        WriteHttpLog("%s\n", text.c_str());
+        WriteHttpLog("%s%s\n", text.c_str(), text.c_str());
+        return 0;
+    });
     return true;
 }();
 
@@ -94,6 +100,17 @@ TEST_F(HttpLogTest, WithoutTheLogFolderTheLineGoesToTheCurrentFolder) {
     testsupport::TempFolder cwd;
     ASSERT_EQ(testsupport::RunChildScenario("http-log-201", cwd.Path()), 0);
     EXPECT_TRUE(std::regex_match(ReadTextFile(cwd.File("RobustHTTPClient.log")), kLine));
+}
+
+// Messages far past the line buffer are cut. (A read-only log cannot be
+// checked here: the tests run as root, and Wine then writes it anyway.)
+TEST_F(HttpLogTest, HugeMessagesAreCut) {
+    ScopedFile marker("C:\\vlqsmlog\\QSM_EnableDebug");
+    testsupport::TempFolder cwd;
+    ASSERT_EQ(testsupport::RunChildScenario("http-log-long", cwd.Path()), 0);
+    const std::string log = ReadTextFile(kLogInFolder);
+    EXPECT_GT(log.size(), 2000u);
+    EXPECT_LT(log.size(), 2u * 2100);
 }
 
 TEST_F(HttpLogTest, SilentServerLogsTheFailedSend) {

@@ -6,6 +6,8 @@
 #include <windows.h>
 #include <ole2.h>
 
+#include <chrono>
+#include <cstdio>
 #include <functional>
 #include <string>
 #include <vector>
@@ -14,6 +16,9 @@
 #include "mainwindow/LumoMainFrame.h"
 #include "skinui/core/PaintManager.h"
 #include "tests/support/Files.h"
+#include "tests/support/FuzzInputs.h"
+#include "tests/support/MessageFuzzer.h"
+#include "tests/support/ResourceCounts.h"
 #include "tests/support/ScriptHost.h"
 #include "tools/zstack-sim/ZStackSimulator.h"
 
@@ -328,6 +333,51 @@ TEST_F(StoreFrameTest, PageScriptLogsInThroughTheWindowsExternal) {
     EXPECT_FALSE(m_sim.IssuedSession().empty());
     EXPECT_EQ(m_frame->Session(), m_sim.IssuedSession());
     EXPECT_EQ(m_frame->GetExternal(nullptr), E_POINTER);
+}
+
+// Random input from a fixed seed (TAVI_FUZZ_ITERATIONS sets the count): the
+// window keeps answering, and nothing destroys it; its close button, when hit,
+// only posts the quit.
+TEST_F(StoreFrameTest, RandomMessagesLeaveItAnswering) {
+    Open();
+    testsupport::MessageFuzzer fuzzer(20261211, {0x801, 0x802});
+    const unsigned count = testsupport::FuzzIterations(600);
+    const auto start = std::chrono::steady_clock::now();
+    const testsupport::MessageFuzzResult result = fuzzer.Run(m_hwnd, count);
+    EXPECT_FALSE(result.stoppedAnswering) << "after " << result.sent;
+    EXPECT_FALSE(result.ended) << "after " << result.sent;
+    PostedQuitCode();
+    printf("store window messages: %u inputs, %u sent, %.1f s\n", count, result.sent,
+           std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+}
+
+// Opened and closed many times (TAVI_FUZZ_ITERATIONS sets the count), the
+// window leaves no handle or window behind, and memory settles.
+TEST_F(StoreFrameTest, OpenedAndClosedManyTimesLeavesNothing) {
+    auto cycle = [this] {
+        Open();
+        RECT client;
+        GetClientRect(m_hwnd, &client);
+        m_frame->Manager().RootControl()->SetPos(client);
+        DestroyWindow(m_hwnd);  // deletes the frame
+        m_frame = nullptr;
+        PumpUntil([] { return false; }, 20);
+    };
+    cycle();  // first use sets up what lives for the process
+    cycle();
+    const unsigned rounds = testsupport::FuzzIterations(20);
+    const testsupport::HandleCounts before = testsupport::HandleCounts::Now(true);
+    const size_t memoryBefore = testsupport::CommittedPrivateBytes();
+    ASSERT_GT(memoryBefore, 0u);
+    const auto start = std::chrono::steady_clock::now();
+    for (unsigned i = 0; i < rounds; ++i) cycle();
+    const testsupport::HandleCounts after = testsupport::HandleCounts::Now(true);
+    const size_t memoryAfter = testsupport::CommittedPrivateBytes();
+    EXPECT_EQ(after, before);
+    const long long grown = static_cast<long long>(memoryAfter) - static_cast<long long>(memoryBefore);
+    EXPECT_LT(grown, 4ll * 1024 * 1024 + 16ll * 1024 * rounds);
+    printf("store window cycles: %u inputs, committed private memory %+lld KB, %.1f s\n", rounds, grown / 1024,
+           std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 // messages; the hand-over state is the plug-in's own.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -10,6 +12,9 @@
 #include "plugin/PluginState.h"
 #include "tests/plugin/PluginFolder.h"
 #include "tests/support/CaseNames.h"
+#include "tests/support/FuzzInputs.h"
+#include "tests/support/MessageFuzzer.h"
+#include "tests/support/ResourceCounts.h"
 
 namespace {
 
@@ -257,6 +262,72 @@ TEST_F(InstallMainWndTest, AWindowThatGoesDuringTheUninstallEndsTheThreadOnly) {
     Pump();
     EXPECT_TRUE(quitPosted);
     EXPECT_STREQ(g_szResult, kFolder);
+}
+
+// Windows of their own, beside the fixture's: opened, driven and ended.
+class InstallMainWndRoundsTest : public InstallMainWndTest {
+protected:
+    // Ends `round` if input has not, and checks that the ending was clean.
+    void End(CInstallMainWnd& round) {
+        if (IsWindow(round.GetHWND())) DestroyWindow(round.GetHWND());
+        Pump();
+        EXPECT_TRUE(quitPosted);
+        EXPECT_TRUE(EventSet());
+        const std::string result = g_szResult;
+        EXPECT_TRUE(result == "close" || result == kFolder) << result;
+        quitPosted = false;
+        lstrcpynA(g_szResult, kFolder, kResultSize);
+        ResetEvent(g_hEvent.get());
+    }
+};
+
+// Random input from a fixed seed (TAVI_FUZZ_ITERATIONS sets the count): the
+// window answers until input ends it through its own buttons or keys, and
+// every ending leaves a whole result and the script released.
+TEST_F(InstallMainWndRoundsTest, RandomMessagesLeaveItAnsweringOrEndCleanly) {
+    testsupport::MessageFuzzer fuzzer(20261211, {});
+    const unsigned count = testsupport::FuzzIterations(600);
+    unsigned sent = 0, endings = 0;
+    const auto start = std::chrono::steady_clock::now();
+    while (sent < count && !HasFailure()) {
+        CInstallMainWnd round;
+        ASSERT_TRUE(round.Create(nullptr, "VLInstallMainWindow", kHiddenStyle, WS_EX_WINDOWEDGE));
+        const testsupport::MessageFuzzResult result = fuzzer.Run(round.GetHWND(), count - sent);
+        EXPECT_FALSE(result.stoppedAnswering) << "after " << sent + result.sent;
+        sent += result.sent + 1;
+        if (result.ended) ++endings;
+        End(round);
+    }
+    printf("uninstall window messages: %u inputs, %u endings by input, %.1f s\n", count, endings,
+           std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+}
+
+// Opened and closed many times (TAVI_FUZZ_ITERATIONS sets the count), the
+// window leaves no handle or window behind, and memory settles.
+TEST_F(InstallMainWndRoundsTest, OpenedAndClosedManyTimesLeavesNothing) {
+    auto cycle = [this] {
+        CInstallMainWnd round;
+        ASSERT_TRUE(round.Create(nullptr, "VLInstallMainWindow", kHiddenStyle, WS_EX_WINDOWEDGE));
+        RECT client;
+        GetClientRect(round.GetHWND(), &client);
+        round.PaintManager().RootControl()->SetPos(client);
+        round.SendMessageA(WM_INSTALLPROGRESS, 50, 0);
+        End(round);
+    };
+    cycle();
+    cycle();
+    const unsigned rounds = testsupport::FuzzIterations(40);
+    const testsupport::HandleCounts before = testsupport::HandleCounts::Now(false);
+    const size_t memoryBefore = testsupport::CommittedPrivateBytes();
+    ASSERT_GT(memoryBefore, 0u);
+    const auto start = std::chrono::steady_clock::now();
+    for (unsigned i = 0; i < rounds && !HasFailure(); ++i) cycle();
+    EXPECT_EQ(testsupport::HandleCounts::Now(false), before);
+    const long long grown =
+        static_cast<long long>(testsupport::CommittedPrivateBytes()) - static_cast<long long>(memoryBefore);
+    EXPECT_LT(grown, 4ll * 1024 * 1024 + 16ll * 1024 * rounds);
+    printf("uninstall window cycles: %u inputs, committed private memory %+lld KB, %.1f s\n", rounds, grown / 1024,
+           std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
 }
 
 }  // namespace

@@ -254,6 +254,18 @@ int CloseDuringProgress() {
     return 0;
 }
 
+// A second finish, and progress after it, find the thread gone and return.
+int FinishTwice() {
+    Plugin plugin;
+    CHECK(plugin.Loaded());
+    HWND hwnd = nullptr;
+    if (const int failed = StartUninstall(plugin, "D:\\Crewlet", hwnd)) return failed;
+    if (const int failed = FinishByUser(plugin, hwnd)) return failed;
+    CHECK(plugin.send("INSTALLFINISH", 0) == 0);
+    CHECK(plugin.send("INSTALLPROGRESS", 5) == 0);
+    return 0;
+}
+
 int LoggedRun() {
     testsupport::RemoveFile(kLog);
     testsupport::ScopedFile marker(kMarker);
@@ -334,6 +346,7 @@ const bool registered = [] {
     testsupport::RegisterChildScenario("alt-f4", AltF4KeepsTheWindow);
     testsupport::RegisterChildScenario("flood", ProgressFlood);
     testsupport::RegisterChildScenario("close-during-progress", CloseDuringProgress);
+    testsupport::RegisterChildScenario("finish-twice", FinishTwice);
     testsupport::RegisterChildScenario("logged", LoggedRun);
     testsupport::RegisterChildScenario("no-window", NoWindow);
     return true;
@@ -348,7 +361,7 @@ TEST_P(PluginExportsTest, RunsToTheEnd) {
 
 INSTANTIATE_TEST_SUITE_P(Scenarios, PluginExportsTest,
                          testing::Values("silent", "lower-case-s", "uninstall", "cancel", "close", "escape", "alt-f4",
-                                         "flood", "close-during-progress", "logged", "no-window"),
+                                         "flood", "close-during-progress", "finish-twice", "logged", "no-window"),
                          [](const testing::TestParamInfo<const char*>& info) {
                              std::string name = info.param;
                              for (char& c : name)

@@ -56,4 +56,23 @@ TEST(PluginLogTest, WritesOnlyWhileTheMarkerExists) {
     EXPECT_EQ(log.find("after"), std::string::npos);
 }
 
+// A message of 100,000 characters is written whole, and a missing log folder
+// is not created. (A read-only log cannot be checked here: the tests run as
+// root, and Wine then writes it anyway.)
+TEST(PluginLogTest, HugeMessagesAndMissingFolders) {
+    testsupport::RemoveFile(kLog);
+    const std::string text(100000, 'y');
+    {
+        testsupport::ScopedFile marker(kMarker);
+        PluginLog("%s\n", text.c_str());
+        const std::string log = testsupport::ReadTextFile(kLog);
+        EXPECT_NE(log.find(text + "\n"), std::string::npos);
+    }
+    testsupport::RemoveFile(kLog);
+    if (RemoveDirectoryA("C:\\vlqsmlog")) {
+        PluginLog("%s\n", text.c_str());
+        EXPECT_FALSE(testsupport::FileExists("C:\\vlqsmlog"));
+    }
+}
+
 }  // namespace

@@ -203,7 +203,10 @@ void LoopbackHttpServer::Serve(SOCKET client) {
             break;
         case ServerReply::Action::Send:
             if (reply.byteDelayMs > 0) {
-                for (size_t i = 0; i < reply.bytes.size() && !StopRequested(); ++i) {
+                const size_t head = std::min(reply.delayFrom, reply.bytes.size());
+                if (head > 0 && send(client, reply.bytes.data(), static_cast<int>(head), 0) != static_cast<int>(head))
+                    break;
+                for (size_t i = head; i < reply.bytes.size() && !StopRequested(); ++i) {
                     if (send(client, &reply.bytes[i], 1, 0) != 1) break;
                     Sleep(static_cast<DWORD>(reply.byteDelayMs));
                 }

@@ -29,12 +29,13 @@ struct ServerReply {
     Action action = Action::Send;
     std::string bytes;          // the whole raw response
     int byteDelayMs = 0;        // > 0: send one byte at a time with this pause
+    size_t delayFrom = 0;       // bytes before this one go at once, the rest one by one
 
     // A complete response with the given status and body.
     static ServerReply Status(int code, const std::string& body,
                               const std::string& contentType = "application/json");
-    static ServerReply Silence() { return {Action::Silent, {}, 0}; }
-    static ServerReply CloseNow() { return {Action::Close, {}, 0}; }
+    static ServerReply Silence() { return {Action::Silent, {}, 0, 0}; }
+    static ServerReply CloseNow() { return {Action::Close, {}, 0, 0}; }
 };
 
 class LoopbackHttpServer {
