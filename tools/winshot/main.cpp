@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "skinui/core/GdiHandles.h"
 #include "tools/common/PngFile.h"
 
 namespace {
@@ -69,9 +70,8 @@ int main(int argc, char** argv) {
 
     RECT rect;
     GetWindowRect(hwnd, &rect);
-    HDC screen = GetDC(nullptr);
-    const bool saved = screen && tools::SaveDcAreaAsPng(screen, rect, output);
-    if (screen) ReleaseDC(nullptr, screen);
+    SkinUI::WindowDc screen = SkinUI::GetWindowDc(nullptr);
+    const bool saved = screen && tools::SaveDcAreaAsPng(screen.get(), rect, output);
     if (!saved) {
         fprintf(stderr, "winshot: cannot save %s\n", output);
         return 1;
