@@ -56,8 +56,13 @@ BOOL CLumoApp::InitInstance() {
 
     auto* frame = new (std::nothrow) CLumoMainFrame;
     if (!frame) return FALSE;
-    frame->Create(nullptr, kWindowTitle, kWindowStyle, kWindowExStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                  CW_USEDEFAULT, CW_USEDEFAULT, nullptr);
+    if (!frame->Create(nullptr, kWindowTitle, kWindowStyle, kWindowExStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                       CW_USEDEFAULT, CW_USEDEFAULT, nullptr)) {
+        // No window, nothing would ever end the loop: end the program now.
+        // The object is not deleted here: a window destroyed during creation
+        // has already deleted it.
+        return FALSE;
+    }
     frame->CenterWindow();
     frame->ShowWindow(true, true);
     SkinUI::CPaintManagerUI::MessageLoop();
