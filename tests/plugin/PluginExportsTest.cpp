@@ -139,7 +139,10 @@ int FinishByUser(Plugin& plugin, HWND hwnd) {
 int SilentSwitch() {
     Plugin plugin;
     CHECK(plugin.Loaded());
-    CHECK(plugin.send("INSTALLPROGRESS", 10) == 0);  // before any window
+    // Calls before any window return at once and change nothing.
+    CHECK(plugin.send("INSTALLPROGRESS", 10) == 0);
+    CHECK(plugin.send("INSTALLFINISH", 0) == 0);
+    CHECK(plugin.send(nullptr, 0) == 0);
     const struct {
         const char* commandLine;
         const char* folder;
