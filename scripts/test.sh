@@ -12,4 +12,12 @@ cmake --preset x64 >/dev/null
 cmake --build --preset x64
 
 source scripts/wine-session.sh
-ctest --preset x64 -j2 "$@"
+export TAVI_WINE_RUN_LOG=$PWD/build/x64/wine-restarts.log
+rm -f "$TAVI_WINE_RUN_LOG"
+status=0
+ctest --preset x64 -j2 "$@" || status=$?
+if [ -s "$TAVI_WINE_RUN_LOG" ]; then
+  echo "Programs that Wine ended before they ran, started again:"
+  cat "$TAVI_WINE_RUN_LOG"
+fi
+exit "$status"
