@@ -7,6 +7,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "skinui/core/BackBuffer.h"
 #include "skinui/core/GdiHandles.h"
 #include "skinui/core/SkinDefs.h"
 #include "skinui/core/SkinPtrArray.h"
@@ -211,8 +212,7 @@ private:
     HWND m_hWndPaint = nullptr;
     int m_nAlpha = 255;
     WindowDc m_hDcPaint;
-    MemoryDc m_hDcOffscreen;
-    BitmapHandle m_hbmpOffscreen;
+    BackBuffer m_offscreen;
     // With a kept back buffer: what the controls asked to repaint since the
     // last paint.
     RECT m_rcStale = {0, 0, 0, 0};

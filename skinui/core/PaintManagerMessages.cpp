@@ -388,8 +388,7 @@ void CPaintManagerUI::HideToolTip() {
 
 void CPaintManagerUI::DeleteBackBuffers() {
     m_bBufferStale = true;
-    m_hbmpOffscreen.reset();
-    m_hDcOffscreen.reset();
+    m_offscreen.Reset();
     m_hbmpLayered.reset();
     m_hDcLayered.reset();
 }
@@ -442,14 +441,13 @@ void CPaintManagerUI::Paint() {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(m_hWndPaint, &ps);
     if (m_bOffscreenPaint) {
-        if (!m_hDcOffscreen) {
+        if (!m_offscreen) {
             const SIZE size = ClientSize();
-            m_hDcOffscreen.reset(CreateCompatibleDC(m_hDcPaint.get()));
-            m_hbmpOffscreen.reset(CreateCompatibleBitmap(m_hDcPaint.get(), size.cx, size.cy));
+            m_offscreen.Create(m_hDcPaint.get(), size.cx, size.cy);
             m_bBufferStale = true;
         }
-        if (m_hDcOffscreen && m_hbmpOffscreen) {
-            SelectGuard select(m_hDcOffscreen.get(), m_hbmpOffscreen.get());
+        if (m_offscreen) {
+            HDC offscreen = m_offscreen.Dc();
             // Redraw only what changed since the buffer was last drawn. What
             // controls invalidate while they paint stays for the next paint.
             if (!m_bKeepBackBuffer) m_bBufferStale = true;
@@ -457,15 +455,15 @@ void CPaintManagerUI::Paint() {
             if (!m_bBufferStale) ::IntersectRect(&redraw, &ps.rcPaint, &m_rcStale);
             TrimStaleArea(ps.rcPaint);
             if (!::IsRectEmpty(&redraw)) {
-                SavedDcState saved(m_hDcOffscreen.get());
+                SavedDcState saved(offscreen);
                 // Nothing outside may change: that part of the buffer stays valid.
-                ::IntersectClipRect(m_hDcOffscreen.get(), redraw.left, redraw.top, redraw.right, redraw.bottom);
-                m_pRoot->Paint(m_hDcOffscreen.get(), redraw);
+                ::IntersectClipRect(offscreen, redraw.left, redraw.top, redraw.right, redraw.bottom);
+                m_pRoot->Paint(offscreen, redraw);
                 for (int i = 0; i < m_aPostPaintControls.Count(); ++i)
-                    static_cast<CControlUI*>(m_aPostPaintControls[i])->PaintOverlay(m_hDcOffscreen.get(), redraw);
+                    static_cast<CControlUI*>(m_aPostPaintControls[i])->PaintOverlay(offscreen, redraw);
             }
             BitBlt(dc, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right - ps.rcPaint.left,
-                   ps.rcPaint.bottom - ps.rcPaint.top, m_hDcOffscreen.get(), ps.rcPaint.left,
+                   ps.rcPaint.bottom - ps.rcPaint.top, offscreen, ps.rcPaint.left,
                    ps.rcPaint.top, SRCCOPY);
         }
     } else {
