@@ -66,6 +66,8 @@ run "Store window" "random messages (fixed seed)" 100000 mainwindow_tests.exe 'S
 run "Uninstall window" "random messages (fixed seed)" 100000 plugin_tests.exe '*RandomMessages*'
 run "Plug-in threads" "progress floods, close during progress, finish twice and after close, calls before init" 0 \
   plugin_tests.exe '*PluginExportsTest*' 3
+run "Plug-in threads" "the user releasing and giving up at once under a progress flood: result read on the script's side" 200 \
+  plugin_tests.exe 'PluginResultTest.*'
 run "Handles" "store window open/close cycles" 1000 mainwindow_tests.exe 'StoreFrameTest.OpenedAndClosed*'
 run "Handles" "uninstall window open/close cycles" 1000 plugin_tests.exe '*InstallMainWndRoundsTest.OpenedAndClosed*'
 run "Logs" "store log: marker, unopenable log file, long messages" 0 app_tests.exe '*AppLog*' 3

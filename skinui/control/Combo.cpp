@@ -7,6 +7,7 @@
 
 #include "skinui/control/Button.h"
 #include "skinui/control/ComboWnd.h"
+#include "skinui/control/ListItemAttributes.h"
 #include "skinui/core/PaintManager.h"
 
 namespace SkinUI {
@@ -298,7 +299,6 @@ void CComboUI::SetItemTextPadding(RECT rc) {
 void CComboUI::SetAttribute(const char* name, const char* value) {
     if (!name || !value) return;
     const auto is = [name](const char* candidate) { return strcmp(name, candidate) == 0; };
-    TListInfoUI& info = m_ListInfo;
     if (is("textpadding")) SetTextPadding(attr::ParseRect(value));
     else if (is("normalimage")) SetNormalImage(value);
     else if (is("hotimage")) SetHotImage(value);
@@ -307,30 +307,7 @@ void CComboUI::SetAttribute(const char* name, const char* value) {
     else if (is("disabledimage")) SetDisabledImage(value);
     else if (is("dropbox")) SetDropBoxAttributeList(value);
     else if (is("dropboxsize")) SetDropBoxSize(attr::ParseSize(value));
-    else if (is("itemfont")) SetItemFont(atoi(value));
-    else if (is("itemalign")) {
-        UINT style = info.uTextStyle;
-        if (strstr(value, "left")) style = (style & ~(DT_CENTER | DT_RIGHT)) | DT_LEFT;
-        if (strstr(value, "center")) style = (style & ~(DT_LEFT | DT_RIGHT)) | DT_CENTER;
-        if (strstr(value, "right")) style = (style & ~(DT_LEFT | DT_CENTER)) | DT_RIGHT;
-        SetItemTextStyle(style);
-    } else if (is("itemtextpadding")) SetItemTextPadding(attr::ParseRect(value));
-    else if (is("itemtextcolor")) info.dwTextColor = attr::ParseHexColor(value);
-    else if (is("itembkcolor")) info.dwBkColor = attr::ParseHexColor(value);
-    else if (is("itembkimage")) info.sBkImage = value;
-    else if (is("itemaltbk")) info.bAlternateBk = attr::ParseBool(value);
-    else if (is("itemselectedtextcolor")) info.dwSelectedTextColor = attr::ParseHexColor(value);
-    else if (is("itemselectedbkcolor")) info.dwSelectedBkColor = attr::ParseHexColor(value);
-    else if (is("itemselectedimage")) info.sSelectedImage = value;
-    else if (is("itemhottextcolor")) info.dwHotTextColor = attr::ParseHexColor(value);
-    else if (is("itemhotbkcolor")) info.dwHotBkColor = attr::ParseHexColor(value);
-    else if (is("itemhotimage")) info.sHotImage = value;
-    else if (is("itemdisabledtextcolor")) info.dwDisabledTextColor = attr::ParseHexColor(value);
-    else if (is("itemdisabledbkcolor")) info.dwDisabledBkColor = attr::ParseHexColor(value);
-    else if (is("itemdisabledimage")) info.sDisabledImage = value;
-    else if (is("itemlinecolor")) info.dwLineColor = attr::ParseHexColor(value);
-    else if (is("itemshowhtml")) info.bShowHtml = attr::ParseBool(value);
-    else CContainerUI::SetAttribute(name, value);
+    else if (!ApplyItemAttribute(*this, m_ListInfo, name, value)) CContainerUI::SetAttribute(name, value);
 }
 
 // --- Painting --------------------------------------------------------------------------------

@@ -7,6 +7,7 @@
 
 #include "skinui/control/ListBody.h"
 #include "skinui/control/ListHeader.h"
+#include "skinui/control/ListItemAttributes.h"
 #include "skinui/control/ScrollBar.h"
 #include "skinui/core/PaintManager.h"
 
@@ -337,35 +338,12 @@ void CListUI::SetAttribute(const char* name, const char* value) {
     else if (is("headerbkimage")) m_pHeader->SetBkImage(value);
     else if (is("scrollselect")) SetScrollSelect(attr::ParseBool(value));
     else if (is("multiexpanding")) info.bMultiExpandable = attr::ParseBool(value);
-    else if (is("itemfont")) SetItemFont(atoi(value));
-    else if (is("itemalign")) {
-        UINT style = info.uTextStyle;
-        if (strstr(value, "left")) style = (style & ~(DT_CENTER | DT_RIGHT)) | DT_LEFT;
-        if (strstr(value, "center")) style = (style & ~(DT_LEFT | DT_RIGHT)) | DT_CENTER;
-        if (strstr(value, "right")) style = (style & ~(DT_LEFT | DT_CENTER)) | DT_RIGHT;
-        SetItemTextStyle(style);
-    } else if (is("itemendellipsis")) {
+    else if (is("itemendellipsis"))
         SetItemTextStyle(attr::ParseBool(value) ? (info.uTextStyle | DT_END_ELLIPSIS) : (info.uTextStyle & ~DT_END_ELLIPSIS));
-    } else if (is("itemtextpadding")) SetItemTextPadding(attr::ParseRect(value));
-    else if (is("itemtextcolor")) info.dwTextColor = attr::ParseHexColor(value);
-    else if (is("itembkcolor")) info.dwBkColor = attr::ParseHexColor(value);
-    else if (is("itembkimage")) info.sBkImage = value;
-    else if (is("itemselectedtextcolor")) info.dwSelectedTextColor = attr::ParseHexColor(value);
-    else if (is("itemselectedbkcolor")) info.dwSelectedBkColor = attr::ParseHexColor(value);
-    else if (is("itemselectedimage")) info.sSelectedImage = value;
-    else if (is("itemhottextcolor")) info.dwHotTextColor = attr::ParseHexColor(value);
-    else if (is("itemhotbkcolor")) info.dwHotBkColor = attr::ParseHexColor(value);
-    else if (is("itemhotimage")) info.sHotImage = value;
-    else if (is("itemdisabledtextcolor")) info.dwDisabledTextColor = attr::ParseHexColor(value);
-    else if (is("itemdisabledbkcolor")) info.dwDisabledBkColor = attr::ParseHexColor(value);
-    else if (is("itemdisabledimage")) info.sDisabledImage = value;
-    else if (is("itemaltbk")) info.bAlternateBk = attr::ParseBool(value);
-    else if (is("itemlinecolor")) info.dwLineColor = attr::ParseHexColor(value);
-    else if (is("itemshowhtml")) info.bShowHtml = attr::ParseBool(value);
     else if (is("vscrollbar") || is("hscrollbar") || is("vscrollbarstyle") || is("hscrollbarstyle")) {
         m_bBarsMade = true;
         m_pList->SetAttribute(name, value);
-    } else {
+    } else if (!ApplyItemAttribute(*this, info, name, value)) {
         CVerticalLayoutUI::SetAttribute(name, value);
     }
     Invalidate();

@@ -7,13 +7,16 @@
 #include <windows.h>
 
 #include <atomic>
+#include <cstdio>
 #include <cstring>
+#include <random>
 #include <string>
 #include <thread>
 
 #include "tests/plugin/PluginFolder.h"
 #include "tests/support/ChildProcess.h"
 #include "tests/support/Files.h"
+#include "tests/support/FuzzInputs.h"
 
 namespace {
 
@@ -335,6 +338,70 @@ int NoWindow() {
     return 0;
 }
 
+constexpr unsigned kRaceRounds = 4;
+
+// The user releases the script and gives up at almost the same moment, in
+// either order, while a flood of progress calls runs: whatever the script is
+// handed stays whole and unchanged while it reads on, and is one of the two
+// answers. A torn answer would mix the folder with "close".
+int ResultNeverTorn() {
+    Plugin plugin;
+    CHECK(plugin.Loaded());
+    std::string folder = "D:\\Crewlet";
+    while (folder.size() < 240) folder += "\\folder" + std::to_string(folder.size());
+    const POINT uninstall = plugintest::ControlCentre("UninstallBtn", 0);
+    std::mt19937 random(20261211);
+    const unsigned rounds = testsupport::FuzzIterations(kRaceRounds);
+    for (unsigned round = 0; round < rounds; ++round) {
+        const unsigned order = round % 4;
+        const DWORD gap = random() % 30;
+        std::atomic<HWND> shown{nullptr};
+        std::atomic<bool> userDone{false};
+        std::atomic<bool> stopFlood{false};
+        std::thread user([&] {
+            const HWND hwnd = WaitForWindow();
+            shown = hwnd;
+            if (hwnd) {
+                const bool releaseFirst = order % 2 == 0;
+                const UINT giveUp = order < 2 ? WM_KEYDOWN : WM_CLOSE;
+                if (releaseFirst) PostClick(hwnd, uninstall);
+                else PostMessageA(hwnd, giveUp, giveUp == WM_KEYDOWN ? VK_ESCAPE : 0, 0);
+                Sleep(gap);
+                if (releaseFirst) PostMessageA(hwnd, giveUp, giveUp == WM_KEYDOWN ? VK_ESCAPE : 0, 0);
+                else PostClick(hwnd, uninstall);
+                Sleep(50);  // the late message has been handled
+            }
+            userDone = true;
+        });
+        std::thread flood([&] {
+            for (int i = 0; i < 100000 && !stopFlood; ++i) plugin.send("INSTALLPROGRESS", i % 101);
+        });
+        int code = kUntouched;
+        const char* result = plugin.init("/NCRC", folder.c_str(), &code);
+        CHECK(result != nullptr);
+        const std::string first = result;
+        CHECK(first == folder || first == "close");
+        for (int reads = 0; !userDone || reads < 1000; ++reads) CHECK(first == result);
+        user.join();
+        const HWND hwnd = shown;
+        CHECK(hwnd != nullptr);
+        stopFlood = true;
+        flood.join();
+        CHECK(code == 0);
+        if (first == "close") {
+            CHECK(WaitUntilGone(hwnd));
+        } else if (IsWindow(hwnd)) {
+            // Released first, and Escape does nothing on the progress page.
+            if (const int failed = FinishByUser(plugin, hwnd)) return failed;
+        } else {
+            // Closed during the uninstall: the finish finds the thread gone.
+            CHECK(plugin.send("INSTALLFINISH", 0) == 0);
+        }
+        CHECK(first == result);
+    }
+    return 0;
+}
+
 void PostEscape(HWND hwnd) { PostMessageA(hwnd, WM_KEYDOWN, VK_ESCAPE, 0); }
 void ClickCancel(HWND hwnd) { PostClick(hwnd, plugintest::ControlCentre("CancelBtn", 0)); }
 void ClickClose(HWND hwnd) { PostClick(hwnd, plugintest::ControlCentre("CloseBtn", 0)); }
@@ -352,6 +419,7 @@ const bool registered = [] {
     testsupport::RegisterChildScenario("finish-twice", FinishTwice);
     testsupport::RegisterChildScenario("logged", LoggedRun);
     testsupport::RegisterChildScenario("no-window", NoWindow);
+    testsupport::RegisterChildScenario("result-races", ResultNeverTorn);
     return true;
 }();
 
@@ -360,6 +428,13 @@ class PluginExportsTest : public testing::TestWithParam<const char*> {};
 // 0, or the line of the scenario's first failed check; -1 means it hung.
 TEST_P(PluginExportsTest, RunsToTheEnd) {
     EXPECT_EQ(testsupport::RunChildScenario(GetParam(), {}, 60000), 0) << GetParam();
+}
+
+// A round waits 12 s at most (for the window, then the finish page).
+TEST(PluginResultTest, NeverTornWhileTheUserReleasesAndGivesUpAtOnce) {
+    const unsigned rounds = testsupport::FuzzIterations(kRaceRounds);
+    EXPECT_EQ(testsupport::RunChildScenario("result-races", {}, 30000 + rounds * 12000), 0);
+    printf("plug-in result rounds: %u inputs\n", rounds);
 }
 
 INSTANTIATE_TEST_SUITE_P(Scenarios, PluginExportsTest,
