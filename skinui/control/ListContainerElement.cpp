@@ -29,10 +29,7 @@ bool CListContainerElementUI::Activate() {
 
 void CListContainerElementUI::SetVisible(bool visible) {
     CContainerUI::SetVisible(visible);
-    if (!IsVisible() && m_bSelected) {
-        m_bSelected = false;
-        if (m_pOwner && m_pOwner->GetCurSel() == m_iIndex) m_pOwner->SelectItem(-1);
-    }
+    detail::DropHiddenSelection(*this, m_pOwner, m_iIndex, m_bSelected);
 }
 
 void CListContainerElementUI::SetEnabled(bool enabled) {
@@ -41,20 +38,10 @@ void CListContainerElementUI::SetEnabled(bool enabled) {
 }
 
 bool CListContainerElementUI::Select(bool select) {
-    if (select && !IsEnabled()) return false;
-    if (select == m_bSelected) return true;
-    m_bSelected = select;
-    if (select && m_pOwner) m_pOwner->SelectItem(m_iIndex);
-    Invalidate();
-    return true;
+    return detail::SelectListItem(*this, m_pOwner, m_iIndex, m_bSelected, select);
 }
 
-bool CListContainerElementUI::Expand(bool expand) {
-    if (m_bExpanded == expand) return true;
-    m_bExpanded = expand;
-    RequestParentLayout();
-    return true;
-}
+bool CListContainerElementUI::Expand(bool expand) { return detail::ExpandListItem(*this, m_bExpanded, expand); }
 
 void CListContainerElementUI::SetPos(RECT rc) {
     CContainerUI::SetPos(rc);
@@ -80,7 +67,7 @@ void CListContainerElementUI::HandleEvent(TControlEvent& event) {
         else CContainerUI::HandleEvent(event);
         return;
     }
-    if ((event.Type == EV_DBLCLICK || (event.Type == EV_KEYDOWN && event.chKey == VK_RETURN)) && IsEnabled()) {
+    if (detail::ActivatesListItem(*this, event)) {
         Activate();
         Invalidate();
         return;

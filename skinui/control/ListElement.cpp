@@ -30,11 +30,7 @@ bool CListElementUI::Activate() {
 
 void CListElementUI::SetVisible(bool visible) {
     CControlUI::SetVisible(visible);
-    // A hidden item cannot stay the selection.
-    if (!IsVisible() && m_bSelected) {
-        m_bSelected = false;
-        if (m_pOwner && m_pOwner->GetCurSel() == m_iIndex) m_pOwner->SelectItem(-1);
-    }
+    detail::DropHiddenSelection(*this, m_pOwner, m_iIndex, m_bSelected);
 }
 
 void CListElementUI::SetEnabled(bool enabled) {
@@ -42,23 +38,11 @@ void CListElementUI::SetEnabled(bool enabled) {
     if (!IsEnabled()) m_uButtonState = 0;
 }
 
-
 bool CListElementUI::Select(bool select) {
-    // Deselecting is always allowed, so a disabled item never stays painted selected.
-    if (select && !IsEnabled()) return false;
-    if (select == m_bSelected) return true;
-    m_bSelected = select;
-    if (select && m_pOwner) m_pOwner->SelectItem(m_iIndex);
-    Invalidate();
-    return true;
+    return detail::SelectListItem(*this, m_pOwner, m_iIndex, m_bSelected, select);
 }
 
-bool CListElementUI::Expand(bool expand) {
-    if (m_bExpanded == expand) return true;
-    m_bExpanded = expand;
-    RequestParentLayout();
-    return true;
-}
+bool CListElementUI::Expand(bool expand) { return detail::ExpandListItem(*this, m_bExpanded, expand); }
 
 void CListElementUI::DrawItemText(HDC, const RECT&) {}
 
@@ -72,12 +56,7 @@ void CListElementUI::HandleEvent(TControlEvent& event) {
         else CControlUI::HandleEvent(event);
         return;
     }
-    if (event.Type == EV_DBLCLICK && IsEnabled()) {
-        Activate();
-        Invalidate();
-        return;
-    }
-    if (event.Type == EV_KEYDOWN && IsEnabled() && event.chKey == VK_RETURN) {
+    if (detail::ActivatesListItem(*this, event)) {
         Activate();
         Invalidate();
         return;
@@ -93,6 +72,35 @@ void CListElementUI::SetAttribute(const char* name, const char* value) {
 }
 
 namespace detail {
+
+bool SelectListItem(CControlUI& item, IListOwnerUI* owner, int index, bool& selected, bool select) {
+    // Deselecting is always allowed, so a disabled item never stays painted selected.
+    if (select && !item.IsEnabled()) return false;
+    if (select == selected) return true;
+    selected = select;
+    if (select && owner) owner->SelectItem(index);
+    item.Invalidate();
+    return true;
+}
+
+void DropHiddenSelection(const CControlUI& item, IListOwnerUI* owner, int index, bool& selected) {
+    // A hidden item cannot stay the selection.
+    if (item.IsVisible() || !selected) return;
+    selected = false;
+    if (owner && owner->GetCurSel() == index) owner->SelectItem(-1);
+}
+
+bool ExpandListItem(CControlUI& item, bool& expanded, bool expand) {
+    if (expanded == expand) return true;
+    expanded = expand;
+    item.RequestParentLayout();
+    return true;
+}
+
+bool ActivatesListItem(const CControlUI& item, const TControlEvent& event) {
+    const bool gesture = event.Type == EV_DBLCLICK || (event.Type == EV_KEYDOWN && event.chKey == VK_RETURN);
+    return gesture && item.IsEnabled();
+}
 
 DWORD ListItemTextColor(const CControlUI& item, const TListInfoUI& info, bool selected, UINT buttonState) {
     DWORD color = info.dwTextColor;

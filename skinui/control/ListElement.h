@@ -51,6 +51,12 @@ SKINUI_API DWORD ListItemTextColor(const CControlUI& item, const TListInfoUI& in
                                    UINT buttonState);
 // Shared mouse handling of label and container items; true when consumed.
 bool HandleListItemMouse(CControlUI& item, IListItemUI& listItem, UINT& buttonState, TControlEvent& event);
+// Selection and folding as every item does them, over the item's own fields.
+bool SelectListItem(CControlUI& item, IListOwnerUI* owner, int index, bool& selected, bool select);
+void DropHiddenSelection(const CControlUI& item, IListOwnerUI* owner, int index, bool& selected);
+bool ExpandListItem(CControlUI& item, bool& expanded, bool expand);
+// A double click, or Enter, on an enabled item activates it.
+bool ActivatesListItem(const CControlUI& item, const TControlEvent& event);
 }  // namespace detail
 
 }  // namespace SkinUI
