@@ -7,6 +7,7 @@
 #include <commctrl.h>
 
 #include "skinui/control/DateTimeWnd.h"
+#include "skinui/control/NativeWindowHost.h"
 #include "skinui/core/PaintManager.h"
 
 namespace SkinUI {
@@ -18,14 +19,7 @@ CDateTimeUI::CDateTimeUI() {
     m_nDTUpdateFlag = DT_NONE;
 }
 
-CDateTimeUI::~CDateTimeUI() {
-    if (m_pWindow) {
-        CDateTimeWnd* window = m_pWindow;
-        m_pWindow = nullptr;
-        window->Detach();
-        ::DestroyWindow(window->GetHWND());
-    }
-}
+CDateTimeUI::~CDateTimeUI() { native_host::Close(m_pWindow); }
 
 const char* CDateTimeUI::GetTypeName() const { return "DateTimeUI"; }
 
@@ -63,23 +57,17 @@ bool CDateTimeUI::EnsureNativeWindow() {
 
 void CDateTimeUI::SetPos(RECT rc) {
     CLabelUI::SetPos(rc);
-    if (m_pWindow) {
-        const RECT pos = m_pWindow->CalcPos();
-        ::SetWindowPos(m_pWindow->GetHWND(), nullptr, pos.left, pos.top, pos.right - pos.left, pos.bottom - pos.top,
-                       SWP_NOZORDER | SWP_NOACTIVATE);
-    }
+    native_host::FollowControl(m_pWindow);
 }
 
 void CDateTimeUI::SetVisible(bool visible) {
     CLabelUI::SetVisible(visible);
-    // The native window must not stay over a hidden control.
-    if (!IsVisible() && m_pWindow && m_pManager) m_pManager->FocusControl(nullptr);
+    native_host::LeaveIfHidden(*this, m_pWindow != nullptr);
 }
 
 void CDateTimeUI::SetVisibleByParent(bool visible) {
     CLabelUI::SetVisibleByParent(visible);
-    // The native window must not stay over a hidden control.
-    if (!IsVisible() && m_pWindow && m_pManager) m_pManager->FocusControl(nullptr);
+    native_host::LeaveIfHidden(*this, m_pWindow != nullptr);
 }
 
 void CDateTimeUI::HandleEvent(TControlEvent& event) {

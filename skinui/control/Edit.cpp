@@ -7,6 +7,7 @@
 #include <string>
 
 #include "skinui/control/EditWnd.h"
+#include "skinui/control/NativeWindowHost.h"
 #include "skinui/core/PaintManager.h"
 #include "skinui/render/SkinRender.h"
 
@@ -36,15 +37,7 @@ CEditUI::CEditUI() {
     SetBkColor(0xFFFFFFFF);
 }
 
-CEditUI::~CEditUI() {
-    if (m_pWindow) {
-        // The window deletes its object when it is gone; it must not call us back.
-        CEditWnd* window = m_pWindow;
-        m_pWindow = nullptr;
-        window->Detach();
-        ::DestroyWindow(window->GetHWND());
-    }
-}
+CEditUI::~CEditUI() { native_host::Close(m_pWindow); }
 
 const char* CEditUI::GetTypeName() const { return "EditUI"; }
 
@@ -73,23 +66,17 @@ void CEditUI::SetText(const char* text) {
 
 void CEditUI::SetPos(RECT rc) {
     CLabelUI::SetPos(rc);
-    if (m_pWindow) {
-        const RECT pos = m_pWindow->CalcPos();
-        ::SetWindowPos(m_pWindow->GetHWND(), nullptr, pos.left, pos.top, pos.right - pos.left, pos.bottom - pos.top,
-                       SWP_NOZORDER | SWP_NOACTIVATE);
-    }
+    native_host::FollowControl(m_pWindow);
 }
 
 void CEditUI::SetVisible(bool visible) {
     CLabelUI::SetVisible(visible);
-    // The native window must not stay over a hidden control.
-    if (!IsVisible() && m_pWindow && m_pManager) m_pManager->FocusControl(nullptr);
+    native_host::LeaveIfHidden(*this, m_pWindow != nullptr);
 }
 
 void CEditUI::SetVisibleByParent(bool visible) {
     CLabelUI::SetVisibleByParent(visible);
-    // The native window must not stay over a hidden control.
-    if (!IsVisible() && m_pWindow && m_pManager) m_pManager->FocusControl(nullptr);
+    native_host::LeaveIfHidden(*this, m_pWindow != nullptr);
 }
 
 void CEditUI::SetEnabled(bool enabled) {
