@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 #include "cloud/HttpLog.h"
@@ -16,6 +17,8 @@ constexpr DWORD kSecureRequestFlags =
 constexpr DWORD kSecureIgnoreFlags = 0x3380;  // revocation, unknown CA, usage, name, date
 constexpr DWORD kRetryIgnoreFlags = 0x3180;   // the same without wrong usage
 constexpr DWORD kWatchdogTickMs = 500;
+// How long past the time-out the caller waits for a send.
+constexpr DWORD kSendGraceMs = 400;
 constexpr DWORD kReadChunk = 1022;
 constexpr size_t kFallbackBufferSize = 4096;
 
@@ -89,6 +92,67 @@ private:
     SkinUI::EventHandle m_finished;
     SkinUI::EventHandle m_done;
     bool m_running = false;
+};
+
+// HttpSendRequest, with the retry that certificate errors allow, on a pooled
+// thread. Under Wine a send blocked on headers that arrive byte by byte does
+// not end when the watchdog closes its handle, so the caller stops waiting
+// once the time-out has passed and leaves the send to end by itself: the job
+// owns everything the send still uses.
+class SendJob {
+public:
+    struct Outcome {
+        bool sent = false;
+        DWORD firstError = 0;  // of the first attempt, when it failed
+        DWORD lastError = 0;
+    };
+
+    static Outcome Run(const HttpPlatform& platform, HINTERNET request, const char* body, int32_t timeoutMs) {
+        auto job = std::make_shared<SendJob>(platform, request, body);
+        auto* held = new std::shared_ptr<SendJob>(job);
+        if (!job->m_done || !QueueUserWorkItem(Work, held, WT_EXECUTELONGFUNCTION)) {
+            delete held;
+            job->Send();
+            return job->m_outcome;
+        }
+        const DWORD wait = timeoutMs > 0 ? static_cast<DWORD>(timeoutMs) + kSendGraceMs : INFINITE;
+        if (WaitForSingleObject(job->m_done.get(), wait) == WAIT_OBJECT_0) return job->m_outcome;
+        Outcome late;
+        late.firstError = late.lastError = ERROR_INTERNET_TIMEOUT;
+        return late;
+    }
+
+    SendJob(const HttpPlatform& platform, HINTERNET request, const char* body)
+        : m_platform(platform), m_request(request), m_body(body), m_done(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {}
+
+private:
+    static DWORD WINAPI Work(LPVOID param) {
+        std::unique_ptr<std::shared_ptr<SendJob>> held(static_cast<std::shared_ptr<SendJob>*>(param));
+        (*held)->Send();
+        SetEvent((*held)->m_done.get());
+        return 0;
+    }
+
+    bool SendOnce() {
+        const DWORD length = static_cast<DWORD>(m_body.size());
+        return m_platform.HttpSendRequestA(m_request, nullptr, 0, length ? m_body.data() : nullptr, length) != FALSE;
+    }
+
+    void Send() {
+        m_outcome.sent = SendOnce();
+        if (m_outcome.sent) return;
+        m_outcome.firstError = m_outcome.lastError = GetLastError();
+        if (!IsCertificateError(m_outcome.firstError)) return;
+        AddSecurityFlags(m_platform, m_request, kRetryIgnoreFlags);
+        m_outcome.sent = SendOnce();
+        if (!m_outcome.sent) m_outcome.lastError = GetLastError();
+    }
+
+    const HttpPlatform& m_platform;
+    HINTERNET m_request;
+    std::string m_body;
+    SkinUI::EventHandle m_done;
+    Outcome m_outcome;
 };
 
 std::string BuildHeaders(const char* verb, const char* hostHeader, const char* extraHeaders) {
@@ -237,24 +301,11 @@ std::string HttpTransport::HttpRequest(const char* url, const char* verb, int32_
     HINTERNET sendHandle = request.get();
     const ULONGLONG started = GetTickCount64();
     RequestWatchdog watchdog(request, timeoutMs);
-    const DWORD bodyLength = static_cast<DWORD>(strlen(body));
-    auto send = [&] {
-        return m_platform.HttpSendRequestA(sendHandle, nullptr, 0,
-                                           bodyLength ? const_cast<char*>(body) : nullptr,
-                                           bodyLength) != FALSE;
-    };
-    bool sent = send();
-    if (!sent) {
-        const DWORD error = GetLastError();
-        SetErrorCell(errorCell, error);
-        if (IsCertificateError(error)) {
-            AddSecurityFlags(m_platform, sendHandle, kRetryIgnoreFlags);
-            sent = send();
-        }
-    }
-    if (!sent) {
-        SetErrorCell(errorCell, GetLastError());
-        WriteHttpLog("Error:HttpSendRequest failed, lasterror:%u!\n", unsigned(GetLastError()));
+    const SendJob::Outcome outcome = SendJob::Run(m_platform, sendHandle, body, timeoutMs);
+    if (outcome.firstError) SetErrorCell(errorCell, outcome.firstError);
+    if (!outcome.sent) {
+        SetErrorCell(errorCell, outcome.lastError);
+        WriteHttpLog("Error:HttpSendRequest failed, lasterror:%u!\n", unsigned(outcome.lastError));
         watchdog.Join();
         return {};
     }
