@@ -71,8 +71,8 @@ run "Plug-in threads" "the user releasing and giving up at once under a progress
 run "Handles" "store window open/close cycles" 1000 mainwindow_tests.exe 'StoreFrameTest.OpenedAndClosed*'
 run "Handles" "uninstall window open/close cycles" 1000 plugin_tests.exe '*InstallMainWndRoundsTest.OpenedAndClosed*'
 run "Logs" "store log: marker, unopenable log file, long messages" 0 app_tests.exe '*AppLog*' 3
-run "Logs" "transport log: markers, missing folder, 100,000-character messages" 0 cloud_tests.exe '*HttpLog*' 3
-run "Logs" "plug-in log: marker, missing folder, 100,000-character messages" 0 plugin_tests.exe '*PluginLog*' 3
+run "Logs" "transport log: markers, missing folder, unwritable logs, 100,000-character messages" 0 cloud_tests.exe '*HttpLog*' 3
+run "Logs" "plug-in log: marker, missing folder, unwritable log, 100,000-character messages" 0 plugin_tests.exe '*PluginLog*' 3
 
 {
   sed -n '1,/^<!-- figures -->$/p' docs/reliability.md

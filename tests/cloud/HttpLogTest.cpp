@@ -102,8 +102,7 @@ TEST_F(HttpLogTest, WithoutTheLogFolderTheLineGoesToTheCurrentFolder) {
     EXPECT_TRUE(std::regex_match(ReadTextFile(cwd.File("RobustHTTPClient.log")), kLine));
 }
 
-// Messages far past the line buffer are cut. (A read-only log cannot be
-// checked here: the tests run as root, and Wine then writes it anyway.)
+// Messages far past the line buffer are cut.
 TEST_F(HttpLogTest, HugeMessagesAreCut) {
     ScopedFile marker("C:\\vlqsmlog\\QSM_EnableDebug");
     testsupport::TempFolder cwd;
@@ -120,6 +119,24 @@ TEST_F(HttpLogTest, SilentServerLogsTheFailedSend) {
         ReadTextFile(kLogInFolder),
         std::regex(R"(\d\d:\d\d:\d\d \d{1,3}: Error:HttpSendRequest failed, lasterror:\d+!\n)")))
         << ReadTextFile(kLogInFolder);
+}
+
+// A log that cannot be written (a folder in its place: a read-only file would
+// not do, as these tests run as root): the lines go to the current folder,
+// and where that cannot be written either they are lost, and nothing else.
+TEST_F(HttpLogTest, UnwritableLogsLoseTheirLinesQuietly) {
+    ScopedFile marker("C:\\vlqsmlog\\QSM_EnableDebug");
+    ASSERT_TRUE(CreateDirectoryA(kLogInFolder, nullptr));
+    testsupport::TempFolder cwd;
+    EXPECT_EQ(testsupport::RunChildScenario("http-log-201", cwd.Path()), 0);
+    EXPECT_TRUE(std::regex_match(ReadTextFile(cwd.File("RobustHTTPClient.log")), kLine));
+    testsupport::TempFolder neither;
+    ASSERT_TRUE(CreateDirectoryA(neither.File("RobustHTTPClient.log").c_str(), nullptr));
+    EXPECT_EQ(testsupport::RunChildScenario("http-log-201", neither.Path()), 0);
+    EXPECT_EQ(testsupport::RunChildScenario("http-log-long", neither.Path()), 0);
+    EXPECT_TRUE(GetFileAttributesA(kLogInFolder) & FILE_ATTRIBUTE_DIRECTORY);
+    EXPECT_TRUE(RemoveDirectoryA(neither.File("RobustHTTPClient.log").c_str()));
+    EXPECT_TRUE(RemoveDirectoryA(kLogInFolder));
 }
 
 TEST_F(HttpLogTest, MarkerCreatedLaterInTheRunChangesNothing) {

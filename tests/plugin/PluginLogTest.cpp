@@ -56,9 +56,9 @@ TEST(PluginLogTest, WritesOnlyWhileTheMarkerExists) {
     EXPECT_EQ(log.find("after"), std::string::npos);
 }
 
-// A message of 100,000 characters is written whole, and a missing log folder
-// is not created. (A read-only log cannot be checked here: the tests run as
-// root, and Wine then writes it anyway.)
+// A message of 100,000 characters is written whole, a missing log folder is
+// not created, and a log that cannot be written (a folder in its place: a
+// read-only file would not do, as these tests run as root) loses its lines.
 TEST(PluginLogTest, HugeMessagesAndMissingFolders) {
     testsupport::RemoveFile(kLog);
     const std::string text(100000, 'y');
@@ -69,6 +69,14 @@ TEST(PluginLogTest, HugeMessagesAndMissingFolders) {
         EXPECT_NE(log.find(text + "\n"), std::string::npos);
     }
     testsupport::RemoveFile(kLog);
+    {
+        testsupport::ScopedFile marker(kMarker);
+        ASSERT_TRUE(CreateDirectoryA(kLog, nullptr));
+        PluginLog("%s\n", text.c_str());
+        PluginLog("short\n");
+        EXPECT_TRUE(GetFileAttributesA(kLog) & FILE_ATTRIBUTE_DIRECTORY);
+        EXPECT_TRUE(RemoveDirectoryA(kLog));
+    }
     if (RemoveDirectoryA("C:\\vlqsmlog")) {
         PluginLog("%s\n", text.c_str());
         EXPECT_FALSE(testsupport::FileExists("C:\\vlqsmlog"));
