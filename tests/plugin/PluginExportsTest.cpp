@@ -434,7 +434,7 @@ TEST_P(PluginExportsTest, RunsToTheEnd) {
 TEST(PluginResultTest, NeverTornWhileTheUserReleasesAndGivesUpAtOnce) {
     const unsigned rounds = testsupport::FuzzIterations(kRaceRounds);
     EXPECT_EQ(testsupport::RunChildScenario("result-races", {}, 30000 + rounds * 12000), 0);
-    printf("plug-in result rounds: %u inputs\n", rounds);
+    printf("result rounds: %u inputs\n", rounds);
 }
 
 INSTANTIATE_TEST_SUITE_P(Scenarios, PluginExportsTest,
