@@ -310,17 +310,44 @@ int MeasureOnce(const std::string& kind, int controls) {
     return 0;
 }
 
+using KernelHandle = SkinUI::UniqueHandle<SkinUI::KernelHandleTraits>;
+
+// What a child process of this program prints, read through a pipe (no
+// command interpreter in between).
+std::string OutputOfChild(const std::string& arguments) {
+    char program[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, program, MAX_PATH);
+    std::string command = "\"" + std::string(program) + "\" " + arguments;
+    SECURITY_ATTRIBUTES inherit = {sizeof(inherit), nullptr, TRUE};
+    HANDLE readEnd = nullptr, writeEnd = nullptr;
+    if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0)) return {};
+    KernelHandle reader(readEnd), writer(writeEnd);
+    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = writeEnd;
+    startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    PROCESS_INFORMATION info = {};
+    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &info))
+        return {};
+    KernelHandle process(info.hProcess), thread(info.hThread);
+    writer.reset();  // the child holds the only write end: reading ends when it does
+    std::string output;
+    char chunk[256];
+    DWORD read = 0;
+    while (ReadFile(readEnd, chunk, sizeof(chunk), &read, nullptr) && read > 0) output.append(chunk, read);
+    WaitForSingleObject(process.get(), INFINITE);
+    return output;
+}
+
 // Each window is measured in a process of its own, so that neither finds
 // memory the other has already committed.
 Measure MeasureInChild(const char* kind, int controls) {
-    char program[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, program, MAX_PATH);
-    const std::string command = "\"\"" + std::string(program) + "\" one " + kind + " " + std::to_string(controls) + "\"";
+    const std::string output = OutputOfChild(std::string("one ") + kind + " " + std::to_string(controls));
     Measure m;
-    if (FILE* child = _popen(command.c_str(), "r")) {
-        if (fscanf(child, "%lf %lf %lf %d", &m.ms, &m.mb, &m.heapMb, &m.windows) != 4) m = Measure{};
-        _pclose(child);
-    }
+    if (sscanf(output.c_str(), "%lf %lf %lf %d", &m.ms, &m.mb, &m.heapMb, &m.windows) != 4) m = Measure{};
     return m;
 }
 
