@@ -385,15 +385,22 @@ void CompareWithNative(int controls) {
 
 void Scaling() {
     printf("scaling of the toolkit window (build + layout + first paint)\n");
-    double first = 0;
-    for (int controls : {200, 2000, 20000}) {
+    double first = 0, previousMs = 0;
+    int previous = 0;
+    for (int controls : {200, 500, 1000, 2000, 5000, 10000, 20000}) {
         const std::string skin = SkinOf(controls);
         std::vector<double> ms;
         for (int round = 0; round < kRounds; ++round) ms.push_back(Open<SkinWindow>(skin).ms);
-        const double perControl = bench::Median(ms) * 1000.0 / controls;
+        const double median = bench::Median(ms);
+        const double perControl = median * 1000.0 / controls;
         if (first == 0) first = perControl;
-        printf("  %6d controls  median %8.1f ms  %6.2f us per control  (%.2fx the 200-control cost)\n", controls,
-               bench::Median(ms), perControl, perControl / first);
+        printf("  %6d controls  median %8.1f ms  %6.2f us per control  (%.2fx the 200-control cost)", controls, median,
+               perControl, perControl / first);
+        // A step is no worse than linear when the time grows at most as the count does.
+        if (previous) printf("  step: controls x%.1f, time x%.2f", double(controls) / previous, median / previousMs);
+        printf("\n");
+        previous = controls;
+        previousMs = median;
     }
 }
 

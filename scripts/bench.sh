@@ -22,3 +22,4 @@ mkdir -p docs
   done
 } 2>&1 | tee "$out"
 echo "written: $out"
+python3 tools/bench-plot/scaling_plot.py "$out" docs/scaling.svg
