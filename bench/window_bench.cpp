@@ -29,6 +29,7 @@ constexpr int kHeight = 800;
 constexpr int kPerRow = 10;
 constexpr int kRowHeight = 24;
 constexpr int kRounds = 5;
+constexpr int kScalingRounds = 9;
 constexpr int kRepaints = 150;
 
 double MsSince(Clock::time_point start) {
@@ -390,7 +391,7 @@ void Scaling() {
     for (int controls : {200, 500, 1000, 2000, 5000, 10000, 20000}) {
         const std::string skin = SkinOf(controls);
         std::vector<double> ms;
-        for (int round = 0; round < kRounds; ++round) ms.push_back(Open<SkinWindow>(skin).ms);
+        for (int round = 0; round < kScalingRounds; ++round) ms.push_back(Open<SkinWindow>(skin).ms);
         const double median = bench::Median(ms);
         const double perControl = median * 1000.0 / controls;
         if (first == 0) first = perControl;

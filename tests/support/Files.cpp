@@ -49,9 +49,13 @@ TempFolder::TempFolder() {
     static std::atomic<unsigned> counter{0};
     char base[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, base);
-    m_path = std::string(base) + "tavi-test-" + std::to_string(GetCurrentProcessId()) + "-" +
-             std::to_string(++counter);
-    CreateDirectoryA(m_path.c_str(), nullptr);
+    // Wine reuses process ids, and a program that ended early may have left
+    // its folder behind: only a folder made here and now is taken.
+    for (int attempt = 0; attempt < 1000; ++attempt) {
+        m_path = std::string(base) + "tavi-test-" + std::to_string(GetCurrentProcessId()) + "-" +
+                 std::to_string(++counter);
+        if (CreateDirectoryA(m_path.c_str(), nullptr)) return;
+    }
 }
 
 TempFolder::~TempFolder() {
