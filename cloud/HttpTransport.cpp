@@ -148,7 +148,7 @@ private:
         if (!m_outcome.sent) m_outcome.lastError = GetLastError();
     }
 
-    const HttpPlatform& m_platform;
+    const HttpPlatform m_platform;  // a copy: the caller's table may be gone
     HINTERNET m_request;
     std::string m_body;
     SkinUI::EventHandle m_done;
