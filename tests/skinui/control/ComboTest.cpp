@@ -304,15 +304,9 @@ std::vector<uint32_t> CaptureClient(HWND hwnd, int& width, int& height) {
     GetClientRect(hwnd, &client);
     width = client.right;
     height = client.bottom;
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
     void* bits = nullptr;
     MemoryDc dc(CreateCompatibleDC(nullptr));
-    BitmapHandle bitmap(CreateDIBSection(dc.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    BitmapHandle bitmap = CreateTopDownDib(dc.get(), width, height, &bits);
     std::vector<uint32_t> pixels;
     if (!dc || !bitmap || !bits) return pixels;
     {

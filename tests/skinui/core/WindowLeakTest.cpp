@@ -8,6 +8,7 @@
 #include "skinui/core/PaintManager.h"
 #include "tests/support/Files.h"
 #include "tests/support/ImageFiles.h"
+#include "tests/support/ResourceCounts.h"
 #include "tests/support/TestControls.h"
 #include "tests/support/TestWindow.h"
 
@@ -19,25 +20,13 @@ using testsupport::RecordingControl;
 
 constexpr int kRounds = 1000;
 
-int ThreadWindowCount() {
-    int count = 0;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND, LPARAM data) -> BOOL {
-            ++*reinterpret_cast<int*>(data);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&count));
-    return count;
-}
-
 struct Counts {
     long gdi, dc, windowDc, kernel;
     int windows;
     static Counts Now() {
         return {LiveHandleCount(HandleKind::GdiObject), LiveHandleCount(HandleKind::Dc),
                 LiveHandleCount(HandleKind::WindowDc), LiveHandleCount(HandleKind::Kernel),
-                ThreadWindowCount()};
+                testsupport::ThreadWindowTotal()};
     }
 };
 
